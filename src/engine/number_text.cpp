@@ -1,0 +1,208 @@
+#include "engine/number_text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace plotmere {
+
+namespace {
+
+struct DecimalDigits {
+    std::string digits; // significant digits, no trailing zeros, at least one
+    int exponent = 0;   // power of ten of the first digit
+};
+
+// Rounds |value| (finite, non-zero) to `precision` significant digits. std::to_chars works on
+// the exact binary value and ignores the locale, which the notation rules require.
+DecimalDigits RoundToSignificantDigits(double value, int precision) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                      std::chars_format::scientific, precision - 1);
+    const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    const std::size_t exponentMark = text.find('e');
+
+    DecimalDigits rounded;
+    for (char c : text.substr(0, exponentMark)) {
+        if (c != '.') {
+            rounded.digits.push_back(c);
+        }
+    }
+    std::from_chars(text.data() + exponentMark + 1 + (text[exponentMark + 1] == '+' ? 1 : 0),
+                    text.data() + text.size(), rounded.exponent);
+    while (rounded.digits.size() > 1 && rounded.digits.back() == '0') {
+        rounded.digits.pop_back();
+    }
+    return rounded;
+}
+
+std::string PlainNotation(const DecimalDigits& d) {
+    const auto count = static_cast<int>(d.digits.size());
+    if (d.exponent < 0) {
+        return "." + std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + d.digits;
+    }
+    if (count <= d.exponent + 1) {
+        return d.digits + std::string(static_cast<std::size_t>(d.exponent + 1 - count), '0');
+    }
+    const auto integerDigits = static_cast<std::size_t>(d.exponent + 1);
+    return d.digits.substr(0, integerDigits) + "." + d.digits.substr(integerDigits);
+}
+
+std::string ScientificNotation(const DecimalDigits& d) {
+    std::string text(1, d.digits[0]);
+    if (d.digits.size() > 1) {
+        text += "." + d.digits.substr(1);
+    }
+    text += d.exponent < 0 ? "E-" : "E+";
+    std::string exponentDigits = std::to_string(std::abs(d.exponent));
+    if (exponentDigits.size() < 2) {
+        exponentDigits.insert(0, "0");
+    }
+    return text + exponentDigits;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Keeps correct rounding while bounding the work: digits beyond this many only matter as a
+// "something non-zero follows" marker, which one trailing 1 preserves.
+constexpr std::size_t MaxMantissaDigits = 800;
+constexpr long long ExponentLimit = 100000000;
+
+} // namespace
+
+std::string NumberToText(double value, int significantDigits) {
+    if (std::isnan(value)) {
+        return "nan";
+    }
+    if (std::isinf(value)) {
+        return value < 0 ? "-inf" : "inf";
+    }
+    if (value == 0) {
+        return "0";
+    }
+    const int precision = std::clamp(significantDigits, 1, 17);
+    const DecimalDigits rounded = RoundToSignificantDigits(value, precision);
+    const bool plain = rounded.exponent >= -4 && rounded.exponent < precision;
+    const std::string magnitude = plain ? PlainNotation(rounded) : ScientificNotation(rounded);
+    return value < 0 ? "-" + magnitude : magnitude;
+}
+
+double TextToNumber(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' ||
+                               text[i] == '\n')) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+
+    std::string mantissa;
+    long long exponent = 0;
+    bool sawPoint = false;
+    bool sawDigit = false;
+    bool nonZeroDropped = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (IsDigit(c)) {
+            sawDigit = true;
+            if (mantissa.empty() && c == '0') {
+                if (sawPoint) {
+                    --exponent; // a leading zero after the point only shifts the scale
+                }
+                continue;
+            }
+            if (mantissa.size() < MaxMantissaDigits) {
+                mantissa.push_back(c);
+                if (sawPoint) {
+                    --exponent;
+                }
+            } else {
+                nonZeroDropped = nonZeroDropped || c != '0';
+                if (!sawPoint) {
+                    ++exponent;
+                }
+            }
+        } else if (c == '.' && !sawPoint) {
+            sawPoint = true;
+        } else {
+            break;
+        }
+    }
+    if (!sawDigit) {
+        return 0.0;
+    }
+
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
+        std::size_t j = i + 1;
+        bool exponentNegative = false;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
+            exponentNegative = text[j] == '-';
+            ++j;
+        }
+        long long written = 0;
+        bool exponentDigits = false;
+        for (; j < text.size() && IsDigit(text[j]); ++j) {
+            exponentDigits = true;
+            written = std::min(written * 10 + (text[j] - '0'), ExponentLimit);
+        }
+        if (exponentDigits) {
+            exponent += exponentNegative ? -written : written;
+        }
+    }
+
+    if (nonZeroDropped) {
+        mantissa.push_back('1'); // sticky digit: the value lies just above the cut
+        --exponent;
+    }
+
+    const double signedZero = negative ? -0.0 : 0.0;
+    if (mantissa.empty()) {
+        return signedZero;
+    }
+    // Order of magnitude of the first digit, to settle what an out-of-range result means.
+    const long long magnitude = exponent + static_cast<long long>(mantissa.size()) - 1;
+    if (magnitude > 400) {
+        return negative ? -std::numeric_limits<double>::infinity()
+                        : std::numeric_limits<double>::infinity();
+    }
+    if (magnitude < -400) {
+        return signedZero;
+    }
+    const std::string normalised = mantissa + "e" + std::to_string(exponent);
+    double value = 0.0;
+    const auto result =
+        std::from_chars(normalised.data(), normalised.data() + normalised.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    }
+    return negative ? -value : value;
+}
+
+bool IsCanonicalNumeral(std::string_view text) {
+    return NumberToText(TextToNumber(text), DoublePrecisionDigits) == text;
+}
+
+double RoundHalfEven(double value) { return std::nearbyint(value); }
+
+std::optional<std::int32_t> RoundHalfEvenToInt32(double value) {
+    const double rounded = RoundHalfEven(value);
+    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(rounded);
+}
+
+std::int32_t RoundHalfEvenSaturated(double value) {
+    if (std::isnan(value)) {
+        return 0;
+    }
+    const double rounded = std::clamp(RoundHalfEven(value), -2147483648.0, 2147483647.0);
+    return static_cast<std::int32_t>(rounded);
+}
+
+} // namespace plotmere

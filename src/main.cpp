@@ -1,0 +1,10 @@
+#include "windows/main_window.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    plotmere::MainWindow window;
+    window.show();
+    return app.exec();
+}
