@@ -14,9 +14,9 @@ constexpr std::string_view PiNumeral = "3.14159265358979";
 constexpr std::string_view OperatorCharacters = "+-*/%^()";
 constexpr std::string_view ParameterNames[] = {"a", "b", "c", "d", "e"};
 constexpr std::string_view FunctionNames[] = {
-    "sqrt",   "abs",    "exp",    "ln",     "log",    "sin",    "cos",
-    "tan",    "cot",    "arcsin", "arccos", "arctan", "arccot", "sinh",
-    "cosh",   "tanh",   "coth",   "arsinh", "arcosh", "artanh", "arcoth"};
+    "sqrt", "abs",  "exp",    "ln",     "log",    "sin",    "cos",
+    "tan",  "cot",  "arcsin", "arccos", "arctan", "arccot", "sinh",
+    "cosh", "tanh", "coth",   "arsinh", "arcosh", "artanh", "arcoth"};
 
 bool IsFunctionName(std::string_view token) {
     return std::find(std::begin(FunctionNames), std::end(FunctionNames), token) !=
@@ -106,8 +106,7 @@ public:
             failure = closeBracket();
         } else if (token == "-" && StartsOperand(previous_)) {
             operators_.emplace_back("neg"); // unary minus: a prefix operator
-        } else if (token == "+" || token == "-" || token == "*" || token == "/" ||
-                   token == "%") {
+        } else if (token == "+" || token == "-" || token == "*" || token == "/" || token == "%") {
             // Left-associative: pop everything that binds at least as tightly.
             while (OperatorPrecedence(token) <= OperatorPrecedence(top())) {
                 popToOutput();

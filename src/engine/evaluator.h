@@ -16,18 +16,20 @@ inline constexpr double UndefinedValue = 1e9;
 class TokenList {
 public:
     enum class Op : std::uint8_t;      // what an instruction computes (engine/operations.h)
-    enum class Operand : std::uint8_t; // where a push or a binary operator's right operand comes from
+    enum class Operand : std::uint8_t; // where an operand comes from: stack, x or constant
     struct Instruction {
         Op op;
-        Operand operand;
-        double constant; // the value of a numeral operand; unused otherwise
+        Operand left;    // a binary operator's left operand
+        Operand right;   // a binary operator's right operand, or what a push pushes
+        double constant; // the value of the one numeral operand, if any
     };
 
-    // The program; a numeral or x followed by a binary operator is one instruction.
+    // The program. An x or numeral operand that a binary operator takes is folded into it, so
+    // the program can be shorter than the token list; the arithmetic is the same.
     const std::vector<Instruction>& instructions() const { return instructions_; }
     // Number of tokens in the postfix text.
     std::size_t tokenCount() const { return tokenCount_; }
-    // Deepest stack any evaluation of this program reaches.
+    // Deepest stack the token-by-token run reaches; the folded program never needs more.
     std::size_t maxDepth() const { return maxDepth_; }
     // True when some operator would pop an empty stack; such programs take a slower path that
     // supplies UndefinedValue for every missing operand.
@@ -48,8 +50,7 @@ TokenList LoadTokenList(std::string_view postfixText);
 double EvaluateExpression(const TokenList& tokens, double x);
 
 // ys[i] = f(xs[i]) for every i, with exactly the values of the one-x form. ys must be at least
-// as long as xs.
-void EvaluateExpression(const TokenList& tokens, std::span<const double> xs,
-                        std::span<double> ys);
+// as long as xs; it may be xs itself.
+void EvaluateExpression(const TokenList& tokens, std::span<const double> xs, std::span<double> ys);
 
 } // namespace plotmere

@@ -38,32 +38,44 @@ DecimalDigits RoundToSignificantDigits(double value, int precision) {
     return rounded;
 }
 
+// Built by appending: GCC 12 reports a false -Wrestrict on "literal" + std::string.
 std::string PlainNotation(const DecimalDigits& d) {
     const auto count = static_cast<int>(d.digits.size());
+    std::string text;
     if (d.exponent < 0) {
-        return "." + std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + d.digits;
+        text.append(1, '.');
+        text.append(static_cast<std::size_t>(-d.exponent - 1), '0');
+        text.append(d.digits);
+    } else if (count <= d.exponent + 1) {
+        text.append(d.digits);
+        text.append(static_cast<std::size_t>(d.exponent + 1 - count), '0');
+    } else {
+        const auto integerDigits = static_cast<std::size_t>(d.exponent + 1);
+        text.append(d.digits, 0, integerDigits);
+        text.append(1, '.');
+        text.append(d.digits, integerDigits);
     }
-    if (count <= d.exponent + 1) {
-        return d.digits + std::string(static_cast<std::size_t>(d.exponent + 1 - count), '0');
-    }
-    const auto integerDigits = static_cast<std::size_t>(d.exponent + 1);
-    return d.digits.substr(0, integerDigits) + "." + d.digits.substr(integerDigits);
+    return text;
 }
 
 std::string ScientificNotation(const DecimalDigits& d) {
     std::string text(1, d.digits[0]);
     if (d.digits.size() > 1) {
-        text += "." + d.digits.substr(1);
+        text.append(1, '.');
+        text.append(d.digits, 1);
     }
-    text += d.exponent < 0 ? "E-" : "E+";
-    std::string exponentDigits = std::to_string(std::abs(d.exponent));
+    text.append(d.exponent < 0 ? "E-" : "E+");
+    const std::string exponentDigits = std::to_string(std::abs(d.exponent));
     if (exponentDigits.size() < 2) {
-        exponentDigits.insert(0, "0");
+        text.append(1, '0');
     }
-    return text + exponentDigits;
+    text.append(exponentDigits);
+    return text;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Keeps correct rounding while bounding the work: digits beyond this many only matter as a
 // "something non-zero follows" marker, which one trailing 1 preserves.
@@ -85,14 +97,15 @@ std::string NumberToText(double value, int significantDigits) {
     const int precision = std::clamp(significantDigits, 1, 17);
     const DecimalDigits rounded = RoundToSignificantDigits(value, precision);
     const bool plain = rounded.exponent >= -4 && rounded.exponent < precision;
-    const std::string magnitude = plain ? PlainNotation(rounded) : ScientificNotation(rounded);
-    return value < 0 ? "-" + magnitude : magnitude;
+    std::string text = value < 0 ? "-" : "";
+    text.append(plain ? PlainNotation(rounded) : ScientificNotation(rounded));
+    return text;
 }
 
 double TextToNumber(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' ||
-                               text[i] == '\n')) {
+    while (i < text.size() &&
+           (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' || text[i] == '\n')) {
         ++i;
     }
     bool negative = false;
@@ -187,7 +200,9 @@ bool IsCanonicalNumeral(std::string_view text) {
     return NumberToText(TextToNumber(text), DoublePrecisionDigits) == text;
 }
 
-double RoundHalfEven(double value) { return std::nearbyint(value); }
+double RoundHalfEven(double value) {
+    return std::nearbyint(value);
+}
 
 std::optional<std::int32_t> RoundHalfEvenToInt32(double value) {
     const double rounded = RoundHalfEven(value);

@@ -13,15 +13,16 @@
 namespace plotmere {
 
 enum class TokenList::Op : std::uint8_t {
-    Push, // x or a numeral, see Operand
-    // Binary operators: the left operand is popped, the right one comes from the Operand.
+    Push, // pushes x or the numeral, as `right` says
+    // Binary operators take `left` and `right` and push the result; an operand from the stack
+    // is popped, the right one first.
     Add,
     Subtract,
     Multiply,
     Divide,
     Remainder,
     Power,
-    // Unary operators replace the top value.
+    // Functions take `right` and push the result.
     Negate,
     Sqrt,
     Abs,
@@ -57,7 +58,9 @@ namespace operations {
 using Wide = long double;
 
 // Whole numbers are the finite integers; NaN and the infinities are not (inf - inf is NaN).
-inline bool IsWhole(double v) { return v - std::trunc(v) == 0; }
+inline bool IsWhole(double v) {
+    return v - std::trunc(v) == 0;
+}
 
 // Remainder of the truncating division of a and b, both first rounded half-to-even to 32-bit
 // integers. Fails when either does not fit, when b rounds to 0, and for -2^31 % -1, whose
@@ -84,24 +87,48 @@ inline double Power(double a, double b, bool& failed) {
     return result;
 }
 
-// The single-step functions round once, so plain double library calls are exact enough.
-inline double Negate(double u) { return -u; }
-inline double Sqrt(double u) { return std::sqrt(u); }
-inline double Abs(double u) { return std::fabs(u); }
-inline double Exp(double u) { return std::exp(u); }
-inline double Ln(double u) { return std::log(u); }
-inline double Sin(double u) { return std::sin(u); }
-inline double Cos(double u) { return std::cos(u); }
-inline double Tan(double u) { return std::tan(u); }
-inline double Arctan(double u) { return std::atan(u); }
+// The single-step functions round once, so the double library routines are used as they are:
+// -u, sqrt (NaN below 0), |u|, e^u (inf above ~709.78), ln (-inf at 0, NaN below), sin, cos,
+// tan and arctan.
+inline double Negate(double u) {
+    return -u;
+}
+inline double Sqrt(double u) {
+    return std::sqrt(u);
+}
+inline double Abs(double u) {
+    return std::fabs(u);
+}
+inline double Exp(double u) {
+    return std::exp(u);
+}
+inline double Ln(double u) {
+    return std::log(u);
+}
+inline double Sin(double u) {
+    return std::sin(u);
+}
+inline double Cos(double u) {
+    return std::cos(u);
+}
+inline double Tan(double u) {
+    return std::tan(u);
+}
+inline double Arctan(double u) {
+    return std::atan(u);
+}
 
 // Composite functions keep their intermediates in long double and round only the result.
 
 // Decimal logarithm as the quotient of natural logarithms.
-inline double Log(double u) { return static_cast<double>(std::log(Wide(u)) / std::log(Wide(10))); }
+inline double Log(double u) {
+    return static_cast<double>(std::log(Wide(u)) / std::log(Wide(10)));
+}
 
 // Cotangent as the reciprocal of the tangent.
-inline double Cot(double u) { return static_cast<double>(1 / std::tan(Wide(u))); }
+inline double Cot(double u) {
+    return static_cast<double>(1 / std::tan(Wide(u)));
+}
 
 // arcsin through the arctangent of u / sqrt(1 - u^2); u = ±1 reaches ±pi/2 through ±inf.
 inline double Arcsin(double u) {
@@ -120,11 +147,13 @@ inline double Arccot(double u) {
     return static_cast<double>(2 * std::atan(Wide(1)) - std::atan(Wide(u)));
 }
 
+// sinh as (e^u - e^-u) / 2.
 inline double Sinh(double u) {
     const Wide w = u;
     return static_cast<double>((std::exp(w) - std::exp(-w)) / 2);
 }
 
+// cosh as (e^-u + e^u) / 2.
 inline double Cosh(double u) {
     const Wide w = u;
     return static_cast<double>((std::exp(-w) + std::exp(w)) / 2);
@@ -159,25 +188,69 @@ inline double Coth(double u) {
     return static_cast<double>((std::exp(-w) + std::exp(w)) / (std::exp(w) - std::exp(-w)));
 }
 
+// arsinh as ln(u + sqrt(u^2 + 1)).
 inline double Arsinh(double u) {
     const Wide w = u;
     return static_cast<double>(std::log(w + std::sqrt(w * w + 1)));
 }
 
-// NaN below 1, where the root is of a negative number or the logarithm of one.
+// arcosh as ln(u + sqrt(u^2 - 1)); NaN below 1.
 inline double Arcosh(double u) {
     const Wide w = u;
     return static_cast<double>(std::log(w + std::sqrt(w * w - 1)));
 }
 
+// artanh as ln((1 + u) / (1 - u)) / 2.
 inline double Artanh(double u) {
     const Wide w = u;
     return static_cast<double>(std::log((1 + w) / (1 - w)) / 2);
 }
 
+// arcoth as ln((u + 1) / (u - 1)) / 2.
 inline double Arcoth(double u) {
     const Wide w = u;
     return static_cast<double>(std::log((w + 1) / (w - 1)) / 2);
+}
+
+// Hands the routine of an operator to `binary` (as f(a, b, failed)) or `unary` (as f(u)), so
+// that each evaluation path states once how it feeds operands. Pushes are the caller's.
+template <class Binary, class Unary>
+void WithRoutine(TokenList::Op op, Binary binary, Unary unary) {
+    using Op = TokenList::Op;
+    // One line per operator, as a table.
+    // clang-format off
+    switch (op) {
+    case Op::Push: break;
+    case Op::Add: binary([](double a, double b, bool&) { return a + b; }); break;
+    case Op::Subtract: binary([](double a, double b, bool&) { return a - b; }); break;
+    case Op::Multiply: binary([](double a, double b, bool&) { return a * b; }); break;
+    case Op::Divide: binary([](double a, double b, bool&) { return a / b; }); break;
+    case Op::Remainder: binary(Remainder); break;
+    case Op::Power: binary(Power); break;
+    case Op::Negate: unary(Negate); break;
+    case Op::Sqrt: unary(Sqrt); break;
+    case Op::Abs: unary(Abs); break;
+    case Op::Exp: unary(Exp); break;
+    case Op::Ln: unary(Ln); break;
+    case Op::Log: unary(Log); break;
+    case Op::Sin: unary(Sin); break;
+    case Op::Cos: unary(Cos); break;
+    case Op::Tan: unary(Tan); break;
+    case Op::Cot: unary(Cot); break;
+    case Op::Arcsin: unary(Arcsin); break;
+    case Op::Arccos: unary(Arccos); break;
+    case Op::Arctan: unary(Arctan); break;
+    case Op::Arccot: unary(Arccot); break;
+    case Op::Sinh: unary(Sinh); break;
+    case Op::Cosh: unary(Cosh); break;
+    case Op::Tanh: unary(Tanh); break;
+    case Op::Coth: unary(Coth); break;
+    case Op::Arsinh: unary(Arsinh); break;
+    case Op::Arcosh: unary(Arcosh); break;
+    case Op::Artanh: unary(Artanh); break;
+    case Op::Arcoth: unary(Arcoth); break;
+    }
+    // clang-format on
 }
 
 } // namespace operations

@@ -116,9 +116,10 @@ INSTANTIATE_TEST_SUITE_P(
         FailureRow{"y", NumeralMessageFor("y")}, FailureRow{"xsin(x)", NumeralMessageFor("xsin")},
         FailureRow{"2x", NumeralMessageFor("2x")}, FailureRow{"sinx", NumeralMessageFor("sinx")},
         FailureRow{"0.50", NumeralMessageFor(".50")}, FailureRow{"0.", NumeralMessageFor(".")},
-        FailureRow{"neg(x)", NumeralMessageFor("neg")}, FailureRow{"2.50", NumeralMessageFor("2.50")},
-        FailureRow{"1.", NumeralMessageFor("1.")}, FailureRow{"007", NumeralMessageFor("007")},
-        FailureRow{"00.5", NumeralMessageFor("00.5")}, FailureRow{"1e5", NumeralMessageFor("1e5")},
+        FailureRow{"neg(x)", NumeralMessageFor("neg")},
+        FailureRow{"2.50", NumeralMessageFor("2.50")}, FailureRow{"1.", NumeralMessageFor("1.")},
+        FailureRow{"007", NumeralMessageFor("007")}, FailureRow{"00.5", NumeralMessageFor("00.5")},
+        FailureRow{"1e5", NumeralMessageFor("1e5")},
         FailureRow{"0.00001", NumeralMessageFor(".00001")},
         FailureRow{"1234567890123456", NumeralMessageFor("1234567890123456")},
         FailureRow{"1000000000000000", NumeralMessageFor("1000000000000000")},
@@ -131,8 +132,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Operands and operators that do not fit.
         FailureRow{"+x", Incorrect}, FailureRow{"x(2)", Incorrect}, FailureRow{"2(x)", Incorrect},
         FailureRow{"(x)(x)", Incorrect}, FailureRow{"()", Incorrect},
-        FailureRow{"sin()", Incorrect}, FailureRow{"sin-x", Incorrect},
-        FailureRow{"x+", Incorrect}, FailureRow{"*", Incorrect}, FailureRow{"x x", NumeralMessageFor("xx")},
+        FailureRow{"sin()", Incorrect}, FailureRow{"sin-x", Incorrect}, FailureRow{"x+", Incorrect},
+        FailureRow{"*", Incorrect}, FailureRow{"x x", NumeralMessageFor("xx")},
         FailureRow{"-", Incorrect}, FailureRow{"sin", Incorrect}));
 
 TEST(OperatorPrecedenceTest, FollowsTheBindingTable) {

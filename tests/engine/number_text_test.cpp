@@ -74,24 +74,21 @@ TEST_P(TextToNumberTest, ReadsTheLongestLeadingNumber) {
 
 INSTANTIATE_TEST_SUITE_P(
     Reading, TextToNumberTest,
-    testing::Values(TextNumberRow{"", 0}, TextNumberRow{"abc", 0}, TextNumberRow{".", 0},
-                    TextNumberRow{"-", 0}, TextNumberRow{"-.", 0}, TextNumberRow{"12", 12},
-                    TextNumberRow{"2x", 2}, TextNumberRow{"  42", 42},
-                    TextNumberRow{"\t-3.5", -3.5}, TextNumberRow{"+7", 7},
-                    TextNumberRow{".5", 0.5}, TextNumberRow{"-.5", -0.5},
-                    TextNumberRow{"5.", 5}, TextNumberRow{"007", 7},
-                    TextNumberRow{"1.2.3", 1.2}, TextNumberRow{"1e5", 1e5},
-                    TextNumberRow{"1E-05", 1e-5}, TextNumberRow{"1.5E+20", 1.5e20},
-                    TextNumberRow{"2d3", 2000}, TextNumberRow{"2D-1", 0.2},
-                    TextNumberRow{"2e", 2}, TextNumberRow{"2e+", 2}, TextNumberRow{"2ex", 2},
-                    TextNumberRow{"3.14159265358979", 3.14159265358979},
-                    TextNumberRow{"0.1", 0.1}, TextNumberRow{"000.000123", 0.000123},
-                    TextNumberRow{"1 2", 1}, TextNumberRow{"1,5", 1},
-                    TextNumberRow{"1e400", std::numeric_limits<double>::infinity()},
-                    TextNumberRow{"-1e400", -std::numeric_limits<double>::infinity()},
-                    TextNumberRow{"1e-400", 0}, TextNumberRow{"4.9406564584124654e-324", 5e-324},
-                    TextNumberRow{"1e99999999999999999999", std::numeric_limits<double>::infinity()},
-                    TextNumberRow{"1e-99999999999999999999", 0}));
+    testing::Values(
+        TextNumberRow{"", 0}, TextNumberRow{"abc", 0}, TextNumberRow{".", 0}, TextNumberRow{"-", 0},
+        TextNumberRow{"-.", 0}, TextNumberRow{"12", 12}, TextNumberRow{"2x", 2},
+        TextNumberRow{"  42", 42}, TextNumberRow{"\t-3.5", -3.5}, TextNumberRow{"+7", 7},
+        TextNumberRow{".5", 0.5}, TextNumberRow{"-.5", -0.5}, TextNumberRow{"5.", 5},
+        TextNumberRow{"007", 7}, TextNumberRow{"1.2.3", 1.2}, TextNumberRow{"1e5", 1e5},
+        TextNumberRow{"1E-05", 1e-5}, TextNumberRow{"1.5E+20", 1.5e20}, TextNumberRow{"2d3", 2000},
+        TextNumberRow{"2D-1", 0.2}, TextNumberRow{"2e", 2}, TextNumberRow{"2e+", 2},
+        TextNumberRow{"2ex", 2}, TextNumberRow{"3.14159265358979", 3.14159265358979},
+        TextNumberRow{"0.1", 0.1}, TextNumberRow{"000.000123", 0.000123}, TextNumberRow{"1 2", 1},
+        TextNumberRow{"1,5", 1}, TextNumberRow{"1e400", std::numeric_limits<double>::infinity()},
+        TextNumberRow{"-1e400", -std::numeric_limits<double>::infinity()},
+        TextNumberRow{"1e-400", 0}, TextNumberRow{"4.9406564584124654e-324", 5e-324},
+        TextNumberRow{"1e99999999999999999999", std::numeric_limits<double>::infinity()},
+        TextNumberRow{"1e-99999999999999999999", 0}));
 
 TEST(TextToNumberTest, KeepsCorrectRoundingForVeryLongDigitStrings) {
     // 0.1 followed by thousands of zeros and a final 1 lies just above 0.1, but closer to 0.1
@@ -104,16 +101,17 @@ TEST(TextToNumberTest, KeepsCorrectRoundingForVeryLongDigitStrings) {
     const std::string manyDigits = "1" + std::string(300, '0') + "." + std::string(2000, '9');
     EXPECT_EQ(TextToNumber(manyDigits), 1e300);
     // Halfway between 1 and the next double, then a tiny excess far beyond the cut: rounds up.
-    const std::string aboveHalfway = "1.00000000000000011102230246251565404236316680908203125" +
-                                     std::string(3000, '0') + "1";
+    const std::string aboveHalfway =
+        "1.00000000000000011102230246251565404236316680908203125" + std::string(3000, '0') + "1";
     EXPECT_EQ(TextToNumber(aboveHalfway), std::nextafter(1.0, 2.0));
 }
 
 TEST(NumberTextRoundTrip, EveryShortTextOfADoubleReadsBackAsItsRoundedValue) {
     // The 15-digit text is the value rounded to 15 digits, so reading it back and writing it
     // again must give the same text (the property the canonical-numeral test relies on).
-    const double values[] = {1.0 / 7, 123456.789, -9.87654321e-7, 6.02214076e23, 299792458,
-                             0.30000000000000004, 1e15 - 1, 1e-4, 99999.5};
+    const double values[] = {1.0 / 7,       123456.789, -9.87654321e-7,
+                             6.02214076e23, 299792458,  0.30000000000000004,
+                             1e15 - 1,      1e-4,       99999.5};
     for (double value : values) {
         const std::string text = NumberToText(value, DoublePrecisionDigits);
         EXPECT_EQ(NumberToText(TextToNumber(text), DoublePrecisionDigits), text) << text;
@@ -133,17 +131,15 @@ TEST_P(CanonicalNumeralTest, AcceptsOnlyTheProgramsOwnForm) {
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, CanonicalNumeralTest,
-    testing::Values(CanonicalRow{"5", true}, CanonicalRow{"-3.25", true},
-                    CanonicalRow{".5", true}, CanonicalRow{"-.5", true},
-                    CanonicalRow{"1E-05", true}, CanonicalRow{"1.5E+20", true},
-                    CanonicalRow{"99999", true}, CanonicalRow{"0", true},
-                    CanonicalRow{"0.5", false}, CanonicalRow{"2.50", false},
-                    CanonicalRow{"+5", false}, CanonicalRow{"1e2", false},
-                    CanonicalRow{"007", false}, CanonicalRow{" 5", false},
-                    CanonicalRow{"5 ", false}, CanonicalRow{"1.", false},
-                    CanonicalRow{".", false}, CanonicalRow{"", false},
-                    CanonicalRow{"-0", false}, CanonicalRow{"1E+15", true},
-                    CanonicalRow{"1000000000000000", false},
+    testing::Values(CanonicalRow{"5", true}, CanonicalRow{"-3.25", true}, CanonicalRow{".5", true},
+                    CanonicalRow{"-.5", true}, CanonicalRow{"1E-05", true},
+                    CanonicalRow{"1.5E+20", true}, CanonicalRow{"99999", true},
+                    CanonicalRow{"0", true}, CanonicalRow{"0.5", false},
+                    CanonicalRow{"2.50", false}, CanonicalRow{"+5", false},
+                    CanonicalRow{"1e2", false}, CanonicalRow{"007", false},
+                    CanonicalRow{" 5", false}, CanonicalRow{"5 ", false}, CanonicalRow{"1.", false},
+                    CanonicalRow{".", false}, CanonicalRow{"", false}, CanonicalRow{"-0", false},
+                    CanonicalRow{"1E+15", true}, CanonicalRow{"1000000000000000", false},
                     CanonicalRow{"1.234567890123456", false}, CanonicalRow{"inf", false},
                     CanonicalRow{"nan", false}, CanonicalRow{"5,000", false}));
 

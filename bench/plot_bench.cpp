@@ -1,0 +1,131 @@
+// What drawing adds to evaluation: the bare block evaluation of 100001 samples beside PlotGraph
+// of the same expression into a 1000 x 800 image (singular-point search off and on), and a full
+// redraw of ten graphs beside one. Compare the figures of one run: the machine's speed varies
+// between runs. Targets: a plot within 1.15 times its evaluation, ten graphs within 10.5 times
+// one.
+
+#include "engine/compiler.h"
+#include "engine/evaluator.h"
+#include "themes/graph_colors.h"
+#include "view/graph_area.h"
+#include "view/plotter.h"
+
+#include <QImage>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace plotmere;
+
+constexpr std::int32_t SampleCount = 100000;
+constexpr int ImageWidth = 1000;
+constexpr int ImageHeight = 800;
+const ParameterValues Parameters = {0, 1, 2, 3, 4};
+
+const char* const Expressions[] = {
+    "x*sin(5*x)",
+    "3*sin(0.1*x^3)",
+    "1/(x*tan(2*x))",
+    "sqrt(abs(x))+exp(-x^2)*cos(3*x)",
+};
+
+std::string PostfixOf(const char* text) {
+    const CompileResult result = CompileExpression(text, Parameters);
+    if (!result.ok) {
+        std::fprintf(stderr, "%s does not compile: %s\n", text, result.message.c_str());
+        std::abort();
+    }
+    return result.expression.postfixText;
+}
+
+ViewOptions Options(std::int32_t lookForSingular) {
+    ViewOptions options;
+    options.sampleCount = SampleCount;
+    options.lookForSingular = lookForSingular;
+    return options;
+}
+
+QImage BlankImage() {
+    QImage image(ImageWidth, ImageHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+void CountSamples(benchmark::State& state, std::int64_t samplesPerIteration) {
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * samplesPerIteration);
+}
+
+// The evaluation alone: the x values ready, the whole graph in one block call.
+void Evaluate(benchmark::State& state, const char* text) {
+    const ViewRange range;
+    std::vector<double> xs(SampleCount + 1);
+    for (std::int32_t k = 0; k <= SampleCount; ++k) {
+        xs[static_cast<std::size_t>(k)] = SampleX(k, SampleCount, range);
+    }
+    std::vector<double> ys(xs.size());
+    const TokenList tokens = LoadTokenList(PostfixOf(text));
+    for (auto _ : state) {
+        EvaluateExpression(tokens, xs, ys);
+        benchmark::DoNotOptimize(ys.data());
+        benchmark::ClobberMemory();
+    }
+    CountSamples(state, SampleCount + 1);
+}
+
+// The whole plot as the main window runs it, from the postfix text.
+void Plot(benchmark::State& state, const char* text, std::int32_t lookForSingular) {
+    const ViewRange range;
+    const ViewOptions options = Options(lookForSingular);
+    const GraphColors colors;
+    const std::string postfix = PostfixOf(text);
+    QImage image = BlankImage();
+    for (auto _ : state) {
+        PlotGraph(image, postfix, colors.nextGraphColor, colors.outOfRangeColor, range, options);
+        benchmark::DoNotOptimize(image.constBits());
+        benchmark::ClobberMemory();
+    }
+    CountSamples(state, SampleCount + 1);
+}
+
+// Clearing the area with grid and axes, then plotting the given number of graphs.
+void Redraw(benchmark::State& state) {
+    const auto graphCount = static_cast<int>(state.range(0));
+    const ViewRange range;
+    const ViewOptions options = Options(1);
+    const GraphColors colors;
+    const std::string postfix = PostfixOf(Expressions[0]);
+    QImage image = BlankImage();
+    for (auto _ : state) {
+        DrawEmptyGraphArea(image, range, options, colors);
+        for (int g = 0; g < graphCount; ++g) {
+            PlotGraph(image, postfix, colors.nextGraphColor, colors.outOfRangeColor, range,
+                      options);
+        }
+        benchmark::DoNotOptimize(image.constBits());
+        benchmark::ClobberMemory();
+    }
+    CountSamples(state, std::int64_t{graphCount} * (SampleCount + 1));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    for (const char* text : Expressions) {
+        const std::string suffix = std::string("/") + text;
+        benchmark::RegisterBenchmark(("Evaluate" + suffix).c_str(), Evaluate, text);
+        benchmark::RegisterBenchmark(("Plot" + suffix + "/singular:0").c_str(), Plot, text, 0);
+        benchmark::RegisterBenchmark(("Plot" + suffix + "/singular:1").c_str(), Plot, text, 1);
+    }
+    benchmark::RegisterBenchmark("Redraw/x*sin(5*x)/graphs", Redraw)->Arg(1)->Arg(10);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

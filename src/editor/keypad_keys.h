@@ -1,0 +1,68 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace plotmere {
+
+// One key of the on-screen keypad: its control name, caption, the text it appends to the
+// expression (empty for "num", "Del" and "Clear", which do more than append) and its cell in
+// the grid of eight columns by five rows.
+struct KeypadKey {
+    std::string_view name;
+    std::string_view caption;
+    std::string_view appended;
+    int row;
+    int column;
+};
+
+inline constexpr std::array<KeypadKey, 39> KeypadKeys = {{
+    {"qplus", "+", "+", 0, 0},
+    {"qminus", "-", "-", 0, 1},
+    {"qmul", "*", "*", 0, 2},
+    {"qdiv", "/", "/", 0, 3},
+    {"qmod", "%", "%", 0, 4},
+    {"qexpo", "^", "^", 0, 5},
+    {"qlbra", "(", "(", 0, 6},
+    {"qrbra", ")", ")", 0, 7},
+    {"qx", "x", "x", 1, 0},
+    {"qa", "a", "a", 1, 1},
+    {"qb", "b", "b", 1, 2},
+    {"qc", "c", "c", 1, 3},
+    {"qd", "d", "d", 1, 4},
+    {"qe", "e", "e", 1, 5},
+    {"qpi", "pi", "pi", 1, 6},
+    {"qnum", "num", "", 1, 7},
+    {"qsqrt", "sqrt", "sqrt(", 2, 0},
+    {"qabs", "abs", "abs(", 2, 1},
+    {"qexp", "exp", "exp(", 2, 2},
+    {"qln", "ln", "ln(", 2, 3},
+    {"qlog", "log", "log(", 2, 4},
+    {"qsin", "sin", "sin(", 2, 5},
+    {"qcos", "cos", "cos(", 2, 6},
+    {"qtan", "tan", "tan(", 2, 7},
+    {"qcot", "cot", "cot(", 3, 0},
+    {"qarcsin", "arcsin", "arcsin(", 3, 1},
+    {"qarccos", "arccos", "arccos(", 3, 2},
+    {"qarctan", "arctan", "arctan(", 3, 3},
+    {"qarccot", "arccot", "arccot(", 3, 4},
+    {"qsinh", "sinh", "sinh(", 3, 5},
+    {"qcosh", "cosh", "cosh(", 3, 6},
+    {"qtanh", "tanh", "tanh(", 3, 7},
+    {"qcoth", "coth", "coth(", 4, 0},
+    {"qarsinh", "arsinh", "arsinh(", 4, 1},
+    {"qarcosh", "arcosh", "arcosh(", 4, 2},
+    {"qartanh", "artanh", "artanh(", 4, 3},
+    {"qarcoth", "arcoth", "arcoth(", 4, 4},
+    {"qdel", "Del", "", 4, 6},
+    {"qclear", "Clear", "", 4, 7},
+}};
+
+// Grid geometry in twips within the expression panel.
+inline constexpr int KeyWidth = 615;
+inline constexpr int KeyHeight = 255;
+inline constexpr int KeyColumnPitch = 660;
+inline constexpr int KeyRowPitch = 300;
+inline constexpr int KeyTop = 2760;
+
+} // namespace plotmere

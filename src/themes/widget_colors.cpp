@@ -1,0 +1,51 @@
+#include "themes/widget_colors.h"
+
+#include <QLineEdit>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+namespace plotmere {
+
+namespace {
+
+// Text boxes fill from Base; labels, frames and windows from Window.
+bool IsTextBox(const QWidget* widget) {
+    return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QTextEdit*>(widget) ||
+           qobject_cast<const QPlainTextEdit*>(widget);
+}
+
+QPalette::ColorRole BackgroundRole(const QWidget* widget) {
+    return IsTextBox(widget) ? QPalette::Base : QPalette::Window;
+}
+
+QPalette::ColorRole TextRole(const QWidget* widget) {
+    return IsTextBox(widget) ? QPalette::Text : QPalette::WindowText;
+}
+
+} // namespace
+
+void SetBackground(QWidget* widget, ColorValue back) {
+    QPalette palette = widget->palette();
+    palette.setColor(BackgroundRole(widget), ToQColor(back));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void SetColors(QWidget* widget, ColorValue back, ColorValue text) {
+    QPalette palette = widget->palette();
+    palette.setColor(BackgroundRole(widget), ToQColor(back));
+    palette.setColor(TextRole(widget), ToQColor(text));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+ColorValue BackgroundOf(const QWidget* widget) {
+    return FromQColor(widget->palette().color(BackgroundRole(widget)));
+}
+
+ColorValue TextColorOf(const QWidget* widget) {
+    return FromQColor(widget->palette().color(TextRole(widget)));
+}
+
+} // namespace plotmere

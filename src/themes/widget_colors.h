@@ -1,0 +1,19 @@
+#pragma once
+
+#include "themes/color_value.h"
+
+#include <QWidget>
+
+namespace plotmere {
+
+// Colours go through the palette, which every control honours under the program's one style:
+// a label or frame paints its background from Window and its text from WindowText, a text box
+// from Base and Text.
+void SetBackground(QWidget* widget, ColorValue back);
+void SetColors(QWidget* widget, ColorValue back, ColorValue text);
+
+// The colours a control shows, as its palette says, for tests and for checks.
+ColorValue BackgroundOf(const QWidget* widget);
+ColorValue TextColorOf(const QWidget* widget);
+
+} // namespace plotmere

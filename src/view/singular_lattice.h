@@ -1,0 +1,49 @@
+#pragma once
+
+#include "view/view_state.h"
+
+#include <cstdint>
+
+namespace plotmere {
+
+// The singular-point search evaluates the multiples of pi/8 and the integers, where the regular
+// samples tend to step over poles. Pi is the same 15-digit constant the compiler substitutes.
+inline constexpr double EighthOfPi = 3.14159265358979 / 8;
+
+// A hand-edited range end such as 1e30 would keep a walk going practically forever, so a walk
+// stops after this many additions. That carries x beyond 3.9e6 with the step pi/8 and to 1e7
+// with the step 1, far past any range the range editing can produce (a few 100000), and keeps
+// |x| small enough that every addition still moves x.
+inline constexpr std::int64_t MaxWalkSteps = 10'000'000;
+
+// One walk of the search: x starts at 0 and moves by repeated addition of `step` (rounding
+// accumulates, as the lattice is defined that way), running while it has not passed the far end
+// of the x range in its direction (Xmax upwards, Xmin downwards) and handing to `test` only the
+// values that have reached the near end (Xmin upwards, Xmax downwards). A NaN end stops or
+// silences the walk.
+template <typename Test> void WalkLattice(double step, const ViewRange& range, Test&& test) {
+    const bool upwards = step > 0;
+    const double farEnd = upwards ? range.Xmax : range.Xmin;
+    const double nearEnd = upwards ? range.Xmin : range.Xmax;
+    double x = 0;
+    for (std::int64_t steps = 0; steps <= MaxWalkSteps; ++steps) {
+        const bool beforeFarEnd = upwards ? x <= farEnd : x >= farEnd;
+        if (!beforeFarEnd) {
+            return;
+        }
+        const bool pastNearEnd = upwards ? x >= nearEnd : x <= nearEnd;
+        if (pastNearEnd) {
+            test(x);
+        }
+        x += step;
+    }
+}
+
+// The four walks in their order: pi/8 up, pi/8 down, 1 up, 1 down.
+template <typename Test> void WalkSingularLattice(const ViewRange& range, Test&& test) {
+    for (const double step : {EighthOfPi, -EighthOfPi, 1.0, -1.0}) {
+        WalkLattice(step, range, test);
+    }
+}
+
+} // namespace plotmere

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDate>
+#include <QWidget>
+
+namespace plotmere {
+
+// The small picture shown for a second at start and before the About window: Form01 on even
+// days of the month, Form02 on odd days, each with its own 200 x 200 picture.
+class SplashWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit SplashWindow(const QDate& today);
+
+    bool isEvenDayPicture() const { return evenDay_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool evenDay_;
+};
+
+// Shows the splash, lets it paint, blocks for one second and closes it again.
+void ShowSplashForOneSecond(const QDate& today = QDate::currentDate());
+
+} // namespace plotmere

@@ -1,0 +1,235 @@
+#include "engine/literal_interpreter.h"
+
+#include "engine/evaluator.h"
+#include "engine/number_text.h"
+
+#include <cmath>
+#include <limits>
+
+namespace plotmere {
+
+namespace {
+
+using Extended = long double;
+
+// Thrown by an operator whose evaluation fails; caught where the evaluation starts.
+struct EvaluationFailure {};
+
+double PopOperand(std::vector<double>& stack) {
+    if (stack.empty()) {
+        return UndefinedValue;
+    }
+    const double top = stack.back();
+    stack.pop_back();
+    return top;
+}
+
+// Nearest integer with halves to the even neighbour, worked out from floor and the fraction.
+double RoundToEven(double value) {
+    const double below = std::floor(value);
+    const double fraction = value - below;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0)) {
+        return below + 1;
+    }
+    return below;
+}
+
+double RoundToInt32Range(double value) {
+    const double rounded = RoundToEven(value);
+    if (std::isnan(rounded) || rounded < -2147483648.0 || rounded > 2147483647.0) {
+        throw EvaluationFailure{};
+    }
+    return rounded;
+}
+
+// The integer remainder carries the sign of a; fmod of whole numbers is exact, and adding +0
+// turns fmod's -0 into the integer remainder's plain 0.
+double IntegerRemainder(double a, double b) {
+    const double dividend = RoundToInt32Range(a);
+    const double divisor = RoundToInt32Range(b);
+    if (divisor == 0 || (dividend == -2147483648.0 && divisor == -1)) {
+        throw EvaluationFailure{};
+    }
+    return std::fmod(dividend, divisor) + 0.0;
+}
+
+// A negative base needs a finite whole power, zero a non-negative one, and the result must
+// stay finite.
+double CheckedPower(double a, double b) {
+    const bool wholePower = std::isfinite(b) && std::floor(b) == b;
+    if (a < 0 && !wholePower) {
+        throw EvaluationFailure{};
+    }
+    if (a == 0 && b < 0) {
+        throw EvaluationFailure{};
+    }
+    const double result = std::pow(a, b);
+    if (result == std::numeric_limits<double>::infinity() ||
+        result == -std::numeric_limits<double>::infinity()) {
+        throw EvaluationFailure{};
+    }
+    return result;
+}
+
+// Where long double's exponent is no wider than double's, the hyperbolic quotients would
+// overflow to inf/inf; their value there is the limit ±1.
+bool HyperbolicSaturates(double u) {
+    return std::numeric_limits<Extended>::max_exponent <=
+               std::numeric_limits<double>::max_exponent &&
+           std::fabs(u) > 64;
+}
+
+double ApplyFunction(const std::string& name, double value) {
+    const Extended u = value;
+    const Extended halfPi = 2 * std::atan(Extended(1));
+    if (name == "sqrt") {
+        return std::sqrt(value);
+    }
+    if (name == "abs") {
+        return std::fabs(value);
+    }
+    if (name == "exp") {
+        return std::exp(value);
+    }
+    if (name == "ln") {
+        return std::log(value);
+    }
+    if (name == "log") {
+        return static_cast<double>(std::log(u) / std::log(Extended(10)));
+    }
+    if (name == "sin") {
+        return std::sin(value);
+    }
+    if (name == "cos") {
+        return std::cos(value);
+    }
+    if (name == "tan") {
+        return std::tan(value);
+    }
+    if (name == "cot") {
+        return static_cast<double>(1 / std::tan(u));
+    }
+    if (name == "arcsin") {
+        return static_cast<double>(std::atan(u / std::sqrt(1 - u * u)));
+    }
+    if (name == "arccos") {
+        return static_cast<double>(std::atan(-u / std::sqrt(1 - u * u)) + halfPi);
+    }
+    if (name == "arctan") {
+        return std::atan(value);
+    }
+    if (name == "arccot") {
+        return static_cast<double>(halfPi - std::atan(u));
+    }
+    if (name == "sinh") {
+        return static_cast<double>((std::exp(u) - std::exp(-u)) / 2);
+    }
+    if (name == "cosh") {
+        return static_cast<double>((std::exp(-u) + std::exp(u)) / 2);
+    }
+    if (name == "tanh") {
+        if (HyperbolicSaturates(value)) {
+            return value < 0 ? -1.0 : 1.0;
+        }
+        return static_cast<double>((std::exp(u) - std::exp(-u)) / (std::exp(-u) + std::exp(u)));
+    }
+    if (name == "coth") {
+        if (HyperbolicSaturates(value)) {
+            return value < 0 ? -1.0 : 1.0;
+        }
+        return static_cast<double>((std::exp(-u) + std::exp(u)) / (std::exp(u) - std::exp(-u)));
+    }
+    if (name == "arsinh") {
+        return static_cast<double>(std::log(u + std::sqrt(u * u + 1)));
+    }
+    if (name == "arcosh") {
+        return static_cast<double>(std::log(u + std::sqrt(u * u - 1)));
+    }
+    if (name == "artanh") {
+        return static_cast<double>(std::log((1 + u) / (1 - u)) / 2);
+    }
+    // arcoth, the last name of the vocabulary; the caller has checked it.
+    return static_cast<double>(std::log((u + 1) / (u - 1)) / 2);
+}
+
+constexpr const char* FunctionNames[] = {"sqrt",   "abs",    "exp",   "ln",     "log",    "sin",
+                                         "cos",    "tan",    "cot",   "arcsin", "arccos", "arctan",
+                                         "arccot", "sinh",   "cosh",  "tanh",   "coth",   "arsinh",
+                                         "arcosh", "artanh", "arcoth"};
+
+bool IsFunctionName(const std::string& token) {
+    for (const char* name : FunctionNames) {
+        if (token == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// One token, compared against the vocabulary in its order: x, the binary operators, neg, the
+// functions; anything else is a numeral.
+void Execute(const std::string& token, double x, std::vector<double>& stack) {
+    if (token == "x") {
+        stack.push_back(x);
+        return;
+    }
+    if (token == "+" || token == "-" || token == "*" || token == "/" || token == "%" ||
+        token == "^") {
+        const double b = PopOperand(stack);
+        const double a = PopOperand(stack);
+        if (token == "+") {
+            stack.push_back(a + b);
+        } else if (token == "-") {
+            stack.push_back(a - b);
+        } else if (token == "*") {
+            stack.push_back(a * b);
+        } else if (token == "/") {
+            stack.push_back(a / b);
+        } else if (token == "%") {
+            stack.push_back(IntegerRemainder(a, b));
+        } else {
+            stack.push_back(CheckedPower(a, b));
+        }
+        return;
+    }
+    if (token == "neg") {
+        stack.push_back(-PopOperand(stack));
+        return;
+    }
+    if (IsFunctionName(token)) {
+        stack.push_back(ApplyFunction(token, PopOperand(stack)));
+        return;
+    }
+    stack.push_back(TextToNumber(token));
+}
+
+} // namespace
+
+LiteralInterpreter::LiteralInterpreter(std::string_view postfixText) {
+    std::string token;
+    for (char c : postfixText) {
+        if (c == ' ') {
+            tokens_.push_back(token);
+            token.clear();
+        } else {
+            token.push_back(c);
+        }
+    }
+    if (!token.empty()) {
+        tokens_.push_back(token);
+    }
+}
+
+double LiteralInterpreter::evaluate(double x) const {
+    std::vector<double> stack;
+    try {
+        for (const std::string& token : tokens_) {
+            Execute(token, x, stack);
+        }
+    } catch (const EvaluationFailure&) {
+        return UndefinedValue;
+    }
+    return PopOperand(stack);
+}
+
+} // namespace plotmere
