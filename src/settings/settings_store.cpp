@@ -5,6 +5,8 @@
 
 #include <limits>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace plotmere {
 
@@ -34,10 +36,33 @@ std::optional<std::int32_t> AsInt32(const QVariant& value) {
     return static_cast<std::int32_t>(number);
 }
 
-void WriteThrough(const QString& name, const QVariant& value) {
+// Writing costs a flush to disk, reading almost nothing: a value that already holds what is
+// written is left alone, so the store's contents are the same either way.
+bool Holds(const QSettings& store, const QString& name, const QVariant& value) {
+    const QVariant stored = store.value(name);
+    if (!stored.isValid()) {
+        return false;
+    }
+    if (value.typeId() == QMetaType::Int) {
+        return (stored.typeId() == QMetaType::Int || stored.typeId() == QMetaType::QString) &&
+               AsInt32(stored) == value.toInt();
+    }
+    return stored.typeId() == QMetaType::QString && stored.toString() == value.toString();
+}
+
+// Writes a group of values with one flush; each is on disk when the call returns.
+void WriteThrough(const std::vector<std::pair<QString, QVariant>>& values) {
     QSettings store = OpenStore();
-    store.setValue(name, value);
-    store.sync();
+    bool changed = false;
+    for (const auto& [name, value] : values) {
+        if (!Holds(store, name, value)) {
+            store.setValue(name, value);
+            changed = true;
+        }
+    }
+    if (changed) {
+        store.sync();
+    }
 }
 
 } // namespace
@@ -70,13 +95,27 @@ std::int32_t SettingsStore::ReadSettingInt(const QString& name, std::int32_t def
 }
 
 void SettingsStore::WriteSettingText(const QString& name, const QString& text) {
-    EnsureSettingsKey();
-    WriteThrough(name, text);
+    WriteThrough({{name, text}});
 }
 
 void SettingsStore::WriteSettingInt(const QString& name, std::int32_t value) {
-    EnsureSettingsKey();
-    WriteThrough(name, static_cast<int>(value));
+    WriteThrough({{name, static_cast<int>(value)}});
+}
+
+void SettingsStore::WriteSettingTexts(const std::vector<std::pair<QString, QString>>& values) {
+    std::vector<std::pair<QString, QVariant>> variants;
+    for (const auto& [name, text] : values) {
+        variants.emplace_back(name, text);
+    }
+    WriteThrough(variants);
+}
+
+void SettingsStore::WriteSettingInts(const std::vector<std::pair<QString, std::int32_t>>& values) {
+    std::vector<std::pair<QString, QVariant>> variants;
+    for (const auto& [name, value] : values) {
+        variants.emplace_back(name, static_cast<int>(value));
+    }
+    WriteThrough(variants);
 }
 
 } // namespace plotmere

@@ -3,6 +3,8 @@
 #include <QString>
 
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 namespace plotmere {
 
@@ -28,6 +30,11 @@ public:
 
     void WriteSettingText(const QString& name, const QString& text);
     void WriteSettingInt(const QString& name, std::int32_t value);
+
+    // Several values at once, in order, with a single flush to disk: for owners that store a
+    // group of values together (the four ranges, the ten history slots).
+    void WriteSettingTexts(const std::vector<std::pair<QString, QString>>& values);
+    void WriteSettingInts(const std::vector<std::pair<QString, std::int32_t>>& values);
 };
 
 } // namespace plotmere

@@ -107,10 +107,10 @@ ColorValue PickRandomGraphColor(ColorValue backColor, std::span<const ColorValue
 }
 
 void WriteGraphColors(const GraphColors& colors, SettingsStore& store) {
-    store.WriteSettingInt("color back", SettingFromColor(colors.backColor));
-    store.WriteSettingInt("color axis", SettingFromColor(colors.axisColor));
-    store.WriteSettingInt("color graph", SettingFromColor(colors.nextGraphColor));
-    store.WriteSettingInt("color err", SettingFromColor(colors.outOfRangeColor));
+    store.WriteSettingInts({{"color back", SettingFromColor(colors.backColor)},
+                            {"color axis", SettingFromColor(colors.axisColor)},
+                            {"color graph", SettingFromColor(colors.nextGraphColor)},
+                            {"color err", SettingFromColor(colors.outOfRangeColor)}});
 }
 
 GraphColors ReadGraphColors(SettingsStore& store) {

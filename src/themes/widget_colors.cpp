@@ -1,5 +1,6 @@
 #include "themes/widget_colors.h"
 
+#include <QAbstractItemView>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPlainTextEdit>
@@ -9,10 +10,11 @@ namespace plotmere {
 
 namespace {
 
-// Text boxes fill from Base; labels, frames and windows from Window.
+// Text boxes and grids fill from Base; labels, frames and windows from Window.
 bool IsTextBox(const QWidget* widget) {
     return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QTextEdit*>(widget) ||
-           qobject_cast<const QPlainTextEdit*>(widget);
+           qobject_cast<const QPlainTextEdit*>(widget) ||
+           qobject_cast<const QAbstractItemView*>(widget);
 }
 
 QPalette::ColorRole BackgroundRole(const QWidget* widget) {
@@ -40,12 +42,27 @@ void SetColors(QWidget* widget, ColorValue back, ColorValue text) {
     widget->setAutoFillBackground(true);
 }
 
+void SetSelectionColors(QWidget* widget, ColorValue back, ColorValue text) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Highlight, ToQColor(back));
+    palette.setColor(QPalette::HighlightedText, ToQColor(text));
+    widget->setPalette(palette);
+}
+
 ColorValue BackgroundOf(const QWidget* widget) {
     return FromQColor(widget->palette().color(BackgroundRole(widget)));
 }
 
 ColorValue TextColorOf(const QWidget* widget) {
     return FromQColor(widget->palette().color(TextRole(widget)));
+}
+
+ColorValue SelectionBackgroundOf(const QWidget* widget) {
+    return FromQColor(widget->palette().color(QPalette::Highlight));
+}
+
+ColorValue SelectionTextColorOf(const QWidget* widget) {
+    return FromQColor(widget->palette().color(QPalette::HighlightedText));
 }
 
 } // namespace plotmere

@@ -21,7 +21,8 @@ inline double SampleX(std::int32_t k, std::int32_t n, const ViewRange& range) {
 // Draws one graph over what the image already shows, in the drawing units of the usable sample
 // count N: sample k of 0 ... N becomes a point at (k, Y(y)) in graphColor when Ymin <= y <= Ymax,
 // and a mark (dots on the bottom and top edges) in outOfRangeColor when y is undefined (1e9 or
-// NaN); other values are dropped. With lookForSingular on, the singular points follow.
+// NaN); other values are dropped. With lookForSingular on, the singular points follow. The
+// image is the graph canvas's 32-bit raster; an image of another depth is left untouched.
 void PlotGraph(QImage& image, std::string_view postfixText, ColorValue graphColor,
                ColorValue outOfRangeColor, const ViewRange& range, const ViewOptions& options);
 void PlotGraph(QImage& image, const TokenList& tokens, ColorValue graphColor,

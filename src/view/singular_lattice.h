@@ -10,11 +10,13 @@ namespace plotmere {
 // samples tend to step over poles. Pi is the same 15-digit constant the compiler substitutes.
 inline constexpr double EighthOfPi = 3.14159265358979 / 8;
 
-// A hand-edited range end such as 1e30 would keep a walk going practically forever, so a walk
-// stops after this many additions. That carries x beyond 3.9e6 with the step pi/8 and to 1e7
-// with the step 1, far past any range the range editing can produce (a few 100000), and keeps
-// |x| small enough that every addition still moves x.
-inline constexpr std::int64_t MaxWalkSteps = 10'000'000;
+// A hand-edited range end such as 1e30 would keep a walk going practically forever, and a huge
+// range would have it test millions of values that all fall into one pixel column. So a walk
+// stops after this many steps: that carries x beyond 589000 with the step pi/8 and to 1.5e6
+// with the step 1, past any range the range editing can produce (a few 100000), and keeps |x|
+// small enough that every addition still moves x. The worst case, four full walks, costs about
+// six million evaluations.
+inline constexpr std::int64_t MaxWalkSteps = 1'500'000;
 
 // One walk of the search: x starts at 0 and moves by repeated addition of `step` (rounding
 // accumulates, as the lattice is defined that way), running while it has not passed the far end

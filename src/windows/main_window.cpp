@@ -1,5 +1,6 @@
 #include "windows/main_window.h"
 
+#include "editor/parameters.h"
 #include "engine/number_text.h"
 #include "settings/settings_store.h"
 #include "view/graph_canvas.h"
@@ -81,6 +82,7 @@ void MainWindow::connectControls() {
     connect(menuaspect, &QAction::triggered, this, &MainWindow::on_menuaspect_triggered);
     connect(menusingular, &QAction::triggered, this, &MainWindow::on_menusingular_triggered);
     connect(menurandom, &QAction::triggered, this, &MainWindow::on_menurandom_triggered);
+    connectEditor();
 }
 
 void MainWindow::load() {
@@ -90,6 +92,10 @@ void MainWindow::load() {
     menuabout->setText("About " + appTitle);
     loadRanges();
     SaveAndShowRanges();
+    parameters_ = LoadParameters(store_);
+    RefreshParameters();
+    functionHistory_.load(store_);
+    RebuildHistoryMenu();
     colors_ = ReadGraphColors(store_);
     SaveGraphColors();
     loadSwitches();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/function_history.h"
 #include "engine/compiler.h"
 #include "themes/graph_colors.h"
 #include "view/graph_list.h"
@@ -24,6 +25,7 @@ class QTimer;
 namespace plotmere {
 
 class ClickableLabel;
+struct KeypadKey;
 class ColorPicker;
 class GraphCanvas;
 class InputBox;
@@ -48,6 +50,7 @@ public:
     const GraphColors& graphColors() const { return colors_; }
     const GraphList& graphList() const { return graphs_; }
     const ParameterValues& parameters() const { return parameters_; }
+    const FunctionHistory& functionHistory() const { return functionHistory_; }
     bool layoutReady() const { return layoutReady_; }
     MessageService& messages() { return messages_; }
 
@@ -59,6 +62,7 @@ signals:
     void graphAreaDrawn();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -135,6 +139,20 @@ private:
     void showSwitch(QAction* item, std::int32_t value);
     void loadSwitches();
 
+    // The expression editor (main_window_editor.cpp).
+    void setExpression(const QString& text);
+    void on_keypad_clicked(const KeypadKey& key);
+    void on_qdel_clicked();
+    void on_qnum_clicked();
+    void on_parameterLabel_clicked(int index);
+    void RefreshParameters();
+    void RebuildHistoryMenu();
+    void PushHistory(const QString& expression);
+    void on_menufun_triggered(int n);
+    void on_menuexample_triggered(int n);
+    void on_menufunclear_triggered();
+    void connectEditor();
+
     // Input problems go to the message window below this one.
     void showmessage(const QString& text);
     void connectControls();
@@ -149,6 +167,7 @@ private:
     GraphColors colors_;
     ParameterValues parameters_ = {0, 1, 2, 3, 4};
     GraphList graphs_;
+    FunctionHistory functionHistory_;
     // Which graphs are on the area since its last reset, so that a redraw interleaved with
     // other commands draws each graph once.
     std::uint64_t areaGeneration_ = 0;

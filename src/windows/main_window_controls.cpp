@@ -168,7 +168,7 @@ void MainWindow::createKeypad() {
         keypad[i]->setFrameShape(QFrame::Box);
     }
     const char* parameterNames[] = {"qqa", "qqb", "qqc", "qqd", "qqe"};
-    const char* parameterCaptions[] = {"a=0", "b=0", "c=0", "d=0", "e=0"};
+    const char* parameterCaptions[] = {"a=0", "b=1", "c=2", "d=3", "e=4"};
     for (std::size_t i = 0; i < parameterLabels.size(); ++i) {
         parameterLabels[i] = MakeLabel(Frame2, parameterNames[i], parameterCaptions[i],
                                        {static_cast<int>(i) * 960, 4320, 915, 255},

@@ -66,9 +66,9 @@ void MainWindow::RedrawAll() {
 void MainWindow::AddGraph(const CompiledExpression& compiled) {
     graphs_.add(compiled, colors_.nextGraphColor);
     showNextGraphNumber();
-    inputfunc->setText(QString::fromStdString(compiled.expressionText));
-    inputfunc->setFocus();
-    inputfunc->end(false);
+    const QString expressionText = QString::fromStdString(compiled.expressionText);
+    PushHistory(expressionText);
+    setExpression(expressionText);
     if (options_.randomColor == 1) {
         PickRandomGraphColor();
     }

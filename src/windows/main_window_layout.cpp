@@ -130,6 +130,14 @@ void MainWindow::on_resizetimer_timeout() {
     }
 }
 
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Some platforms know the frame as soon as the window is shown, others tell a moment later
+    // with a move or resize.
+    correctPlacementForFrame();
+    QTimer::singleShot(0, this, &MainWindow::correctPlacementForFrame);
+}
+
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     rememberNormalMargins();

@@ -39,10 +39,7 @@ void MainWindow::SaveAndShowRanges() {
     const QString xmax = RangeText(range_.Xmax);
     const QString ymin = RangeText(range_.Ymin);
     const QString ymax = RangeText(range_.Ymax);
-    store_.WriteSettingText("x min", xmin);
-    store_.WriteSettingText("x max", xmax);
-    store_.WriteSettingText("y min", ymin);
-    store_.WriteSettingText("y max", ymax);
+    store_.WriteSettingTexts({{"x min", xmin}, {"x max", xmax}, {"y min", ymin}, {"y max", ymax}});
     labxmin->setText(xmin);
     labxmax->setText(xmax);
     labymin->setText(ymin);

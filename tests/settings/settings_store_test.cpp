@@ -101,3 +101,34 @@ TEST_F(SettingsStoreTest, DeletingOneValueRestoresOnlyThatDefault) {
 
 } // namespace
 } // namespace plotmere
+
+namespace plotmere {
+namespace {
+
+TEST_F(SettingsStoreTest, GroupWritesStoreEveryValueInOrder) {
+    SettingsStore store;
+    store.WriteSettingTexts({{"x min", "-3"}, {"x max", "4"}, {"x min", "-2"}});
+    store.WriteSettingInts({{"color back", 1}, {"color axis", 2}});
+    EXPECT_EQ(Store().value("x min").toString(), "-2") << "the later write wins";
+    EXPECT_EQ(Store().value("x max").toString(), "4");
+    EXPECT_EQ(store.ReadSettingInt("color back", 0), 1);
+    EXPECT_EQ(store.ReadSettingInt("color axis", 0), 2);
+}
+
+TEST_F(SettingsStoreTest, RewritingTheSameValueKeepsIt) {
+    SettingsStore store;
+    store.WriteSettingInt("Show Grid", 1);
+    store.WriteSettingInt("Show Grid", 1);
+    EXPECT_EQ(store.ReadSettingInt("Show Grid", 0), 1);
+    store.WriteSettingInt("Show Grid", 0);
+    store.WriteSettingText("Example 1", "");
+    store.WriteSettingText("Example 1", "");
+    EXPECT_EQ(store.ReadSettingInt("Show Grid", 1), 0);
+    EXPECT_EQ(store.ReadSettingText("Example 1", "x"), "");
+    store.WriteSettingText("Num of Samples", "300");
+    store.WriteSettingInt("Num of Samples", 300);
+    EXPECT_EQ(store.ReadSettingInt("Num of Samples", 0), 300);
+}
+
+} // namespace
+} // namespace plotmere

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/qt_printers.h"
+
 #include <QSettings>
 
 #include <gtest/gtest.h>

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "themes/color_value.h"
+
+#include <QWidget>
+
+class QTableWidget;
+
+namespace plotmere {
+
+struct ColorTheme;
+class GraphList;
+
+// The function list window (Form3): one grid row per graph with its colour and its expression,
+// beside the main window. It has no owner and deletes itself when closed, so a QPointer to it
+// turns null once it is unloaded.
+//
+// The constructor is its load handler: it takes the current theme, stands right of the main
+// window and fills the grid, so the caller only has to show it. The window has a fixed size,
+// since the grid is sized to the client area once, at load.
+//
+// Row 0 of Grid1 is the header row ("Color", "Function Expression"), a grid row of its own as
+// every other row, so the row count includes it; it keeps the theme's fixed-cell colours and
+// cannot be selected.
+class FunctionListWindow : public QWidget {
+    Q_OBJECT
+public:
+    // `mainWindow` is used for placement only; it may be null.
+    FunctionListWindow(const GraphList& graphs, const ColorTheme& theme, QWidget* mainWindow);
+
+    // Refills the grid from the graph list.
+    void showfuncdata();
+
+    // Copies the current theme onto the window and the grid; the colour cells keep theirs.
+    void settheme();
+
+private:
+    void placeBeside(const QWidget* mainWindow);
+    void createGrid();
+    void setHeaderCell(int column, const QString& text);
+
+    const GraphList& graphs_;
+    const ColorTheme& theme_;
+    QTableWidget* Grid1 = nullptr;
+    // The grid's fixed-cell colours, as settheme last set them; refilled header cells take them.
+    ColorValue fixedBack_ = 0;
+    ColorValue fixedText_ = 0;
+};
+
+} // namespace plotmere

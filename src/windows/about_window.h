@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QEvent;
+class QPlainTextEdit;
+
+namespace plotmere {
+
+struct ColorTheme;
+
+// The About window (Form10): title, version and a short warranty disclaimer. It has no owner,
+// deletes itself when closed and closes as soon as another window becomes the active one.
+// The constructor is its load handler.
+class AboutWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit AboutWindow(const ColorTheme& theme);
+
+    void settheme();
+
+    // The text Text1 shows, lines separated by "\r\n".
+    static QString AboutText();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void placeAtScreenCentre();
+
+    const ColorTheme& theme_;
+    QPlainTextEdit* Text1 = nullptr;
+};
+
+// What the About menu item does: the splash picture for one second, as at start, then a new
+// About window, shown without modality and made the active window. The window deletes itself.
+AboutWindow* OpenAboutWindow(const ColorTheme& theme);
+
+} // namespace plotmere

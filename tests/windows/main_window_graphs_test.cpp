@@ -1,0 +1,215 @@
+#include "support/main_window_fixture.h"
+
+#include "view/drawing_units.h"
+#include "windows/clickable_label.h"
+#include "windows/message_window.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+
+namespace plotmere {
+namespace {
+
+class MainWindowGraphsTest : public testing_support::MainWindowFixture {
+protected:
+    void type(const QString& expression) { window->inputfunc->setText(expression); }
+    void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    // The pixel where the plane's point (x, y) is drawn with the current view.
+    QRgb pixelAt(double x, double y) const {
+        const QImage image = picture();
+        const ViewRange& range = window->viewRange();
+        const std::int32_t n = UsableSampleCount(window->viewOptions().sampleCount);
+        const PixelMapping map(DrawingUnits::ForSampleCount(n), image.width(), image.height());
+        const int column = map.column(static_cast<float>(XUnits(x, range, n)));
+        const int row = map.row(static_cast<float>(YUnits(y, range)));
+        return image.pixel(column, row);
+    }
+
+    int pixelsOf(QRgb color) const {
+        const QImage image = picture();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                count += image.pixel(x, y) == color ? 1 : 0;
+            }
+        }
+        return count;
+    }
+
+    QString shownMessage() const {
+        const MessageWindow* message = window->messages().window();
+        if (!message) {
+            return QString();
+        }
+        return message->findChild<QPlainTextEdit*>("Text1")->toPlainText();
+    }
+
+    static constexpr QRgb Black = 0xFF000000;
+};
+
+TEST_F(MainWindowGraphsTest, StartsWithAnEmptyAreaAndGraphNumberOne) {
+    EXPECT_EQ(window->Command2->text(), "Add Graph #1");
+    EXPECT_EQ(window->graphList().graphCount(), 0);
+    EXPECT_EQ(pixelsOf(Black), 0);
+    EXPECT_EQ(pixelAt(0, 2.5), 0xFF8080FF) << "the y axis";
+    EXPECT_EQ(pixelAt(2.5, 0), 0xFF8080FF) << "the x axis";
+}
+
+TEST_F(MainWindowGraphsTest, AddGraphOverlaysEachGraphAndCountsOn) {
+    type("0.5");
+    click(window->Command2);
+    EXPECT_EQ(window->Command2->text(), "Add Graph #2");
+    type("-1");
+    click(window->Command2);
+    EXPECT_EQ(window->Command2->text(), "Add Graph #3");
+    type("x");
+    click(window->Command2);
+    EXPECT_EQ(window->Command2->text(), "Add Graph #4");
+    ASSERT_EQ(window->graphList().graphCount(), 3);
+    EXPECT_EQ(pixelAt(-3, 0.5), Black);
+    EXPECT_EQ(pixelAt(-3, -1), Black);
+    EXPECT_EQ(pixelAt(-3, -3), Black);
+    EXPECT_EQ(window->graphList().graph(2).expression.expressionText, "-1");
+}
+
+TEST_F(MainWindowGraphsTest, NewGraphStartsAFreshList) {
+    type("x");
+    click(window->Command2);
+    type("0.5");
+    click(window->Command1);
+    ASSERT_EQ(window->graphList().graphCount(), 1);
+    EXPECT_EQ(window->graphList().graph(1).expression.expressionText, "0.5");
+    EXPECT_EQ(pixelAt(-2.5, -2.5), 0xFFFFFFFF) << "the first graph is gone";
+    EXPECT_EQ(pixelAt(-3, 0.5), Black);
+    EXPECT_EQ(window->Command2->text(), "Add Graph #2");
+}
+
+TEST_F(MainWindowGraphsTest, NewGraphWithAnInvalidExpressionLeavesAnEmptyArea) {
+    type("x");
+    click(window->Command2);
+    type("sin(x");
+    click(window->Command1);
+    EXPECT_EQ(shownMessage(), "Incorrect function expression.\nImproper use of brackets.");
+    EXPECT_EQ(window->graphList().graphCount(), 0);
+    EXPECT_EQ(window->Command2->text(), "Add Graph #1");
+    EXPECT_EQ(pixelsOf(Black), 0);
+    EXPECT_EQ(window->inputfunc->text(), "sin(x") << "the user's text stays";
+}
+
+TEST_F(MainWindowGraphsTest, AddGraphWithAnInvalidExpressionChangesNothing) {
+    type("x");
+    click(window->Command2);
+    const QImage before = picture();
+    type("   ");
+    click(window->Command2);
+    EXPECT_EQ(shownMessage(), "Function expression is empty.");
+    EXPECT_EQ(window->graphList().graphCount(), 1);
+    EXPECT_EQ(picture(), before);
+    EXPECT_EQ(window->Command2->text(), "Add Graph #2");
+}
+
+TEST_F(MainWindowGraphsTest, TheBoxShowsTheNormalisedTextWithTheCaretAtItsEnd) {
+    type("X * Sin(5*X)");
+    window->inputfunc->setCursorPosition(2);
+    click(window->Command2);
+    EXPECT_EQ(window->inputfunc->text(), "x*sin(5*x)");
+    EXPECT_EQ(window->inputfunc->cursorPosition(), 10);
+    EXPECT_TRUE(window->inputfunc->hasFocus());
+    EXPECT_TRUE(window->Command2->isEnabled());
+    for (const ClickableLabel* busy : window->labbusy) {
+        EXPECT_FALSE(busy->isVisible());
+    }
+}
+
+TEST_F(MainWindowGraphsTest, EnterAddsAGraphAndEscClearsThemAll) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->inputfunc->hasFocus(); }));
+    QTest::keyClicks(window->inputfunc, "2*x");
+    QTest::keyClick(window->inputfunc, Qt::Key_Return);
+    QTest::keyClicks(window->inputfunc, "+1");
+    QTest::keyClick(window->inputfunc, Qt::Key_Enter);
+    ASSERT_EQ(window->graphList().graphCount(), 2);
+    EXPECT_EQ(window->graphList().graph(2).expression.expressionText, "2*x+1");
+    QTest::keyClick(window->inputfunc, Qt::Key_Escape);
+    EXPECT_EQ(window->graphList().graphCount(), 0);
+    EXPECT_EQ(window->Command2->text(), "Add Graph #1");
+    EXPECT_EQ(pixelsOf(Black), 0);
+}
+
+TEST_F(MainWindowGraphsTest, CopyPutsThePictureOnTheClipboard) {
+    type("x*sin(5*x)");
+    click(window->Command2);
+    click(window->Command4);
+    const QImage copied = QGuiApplication::clipboard()->image();
+    ASSERT_FALSE(copied.isNull());
+    EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
+              picture().convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(MainWindowGraphsTest, RedrawKeepsEveryGraphInItsOwnColour) {
+    colorPicker.pickNext(Rgb(0xFF0000));
+    QTest::mouseClick(window->labcgraph, Qt::LeftButton);
+    type("1");
+    click(window->Command2);
+    colorPicker.pickNext(Rgb(0x00A000));
+    QTest::mouseClick(window->labcgraph, Qt::LeftButton);
+    type("-1");
+    click(window->Command2);
+    QTest::mouseClick(window->labxzoomout, Qt::LeftButton); // ends in a full redraw
+    EXPECT_EQ(pixelAt(-3, 1), 0xFFFF0000);
+    EXPECT_EQ(pixelAt(-3, -1), 0xFF00A000);
+}
+
+TEST_F(MainWindowGraphsTest, RandomColourModeDrawsEachGraphInTheColourChosenBefore) {
+    window->menurandom->trigger();
+    ASSERT_EQ(window->viewOptions().randomColor, 1);
+    for (int i = 0; i < 5; ++i) {
+        const ColorValue chosen = window->graphColors().nextGraphColor;
+        type(QString::number(i));
+        click(window->Command2);
+        EXPECT_EQ(window->graphList().graph(i + 1).graphColor, chosen);
+        const ColorValue next = window->graphColors().nextGraphColor;
+        for (int g = 1; g <= window->graphList().graphCount(); ++g) {
+            EXPECT_GE(ColorDistance(next, window->graphList().graph(g).graphColor), 30);
+        }
+        EXPECT_GE(ColorDistance(next, window->graphColors().backColor), 30);
+    }
+}
+
+TEST_F(MainWindowGraphsTest, ManyGraphsInRandomColourModeStillFinish) {
+    window->menurandom->trigger();
+    for (int i = 0; i < 300; ++i) {
+        type("1");
+        click(window->Command2);
+    }
+    EXPECT_EQ(window->graphList().graphCount(), 300);
+    EXPECT_NE(window->graphColors().nextGraphColor, window->graphColors().backColor);
+}
+
+TEST_F(MainWindowGraphsTest, ClicksDuringARedrawNeitherCrashNorLoseGraphs) {
+    type("x");
+    click(window->Command2);
+    // While the zoom's redraw yields to pending events, another graph is added and the list is
+    // cleared and refilled.
+    type("0.5");
+    QTimer::singleShot(0, window.get(), [&] { click(window->Command2); });
+    QTest::mouseClick(window->labxzoomin, Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->graphList().graphCount() == 2; }));
+    QTest::mouseClick(window->labxzoomout, Qt::LeftButton);
+    EXPECT_EQ(pixelAt(-1, 0.5), Black);
+    EXPECT_EQ(pixelAt(-1, -1), Black);
+
+    QTimer::singleShot(0, window.get(), [&] { click(window->Command1); });
+    QTest::mouseClick(window->labxzoomin, Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->graphList().graphCount() == 1; }));
+}
+
+} // namespace
+} // namespace plotmere

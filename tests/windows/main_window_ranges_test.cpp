@@ -1,0 +1,163 @@
+#include "support/main_window_fixture.h"
+
+#include "windows/clickable_label.h"
+#include "windows/message_window.h"
+
+#include <QAction>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+
+namespace plotmere {
+namespace {
+
+// Range labels and zoom labels, clicked as a user would, with the natural aspect ratio off
+// unless a test turns it on.
+class MainWindowRangesTest : public testing_support::MainWindowFixture {
+protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        window->menuaspect->trigger();
+        ASSERT_EQ(window->viewOptions().keepAspect, 0);
+    }
+
+    void clickLabel(ClickableLabel* label) { QTest::mouseClick(label, Qt::LeftButton); }
+
+    void answer(ClickableLabel* label, const QString& text) {
+        inputBox.answerNext(text);
+        clickLabel(label);
+    }
+
+    void setRange(float xmin, float xmax, float ymin, float ymax) {
+        // Widen first so that no order rule interferes, then set the wanted values.
+        answer(window->labxmax, "99999");
+        answer(window->labxmin, QString::number(xmin));
+        answer(window->labxmax, QString::number(xmax));
+        answer(window->labymax, "99999");
+        answer(window->labymin, QString::number(ymin));
+        answer(window->labymax, QString::number(ymax));
+    }
+
+    QString labels() const {
+        return QString("%1 %2 %3 %4")
+            .arg(window->labxmin->text(), window->labxmax->text(), window->labymin->text(),
+                 window->labymax->text());
+    }
+
+    QString storedRange() const {
+        QSettings settings = Store();
+        return QString("%1 %2 %3 %4")
+            .arg(settings.value("x min").toString(), settings.value("x max").toString(),
+                 settings.value("y min").toString(), settings.value("y max").toString());
+    }
+
+    QString shownMessage() const {
+        const MessageWindow* message = window->messages().window();
+        return message ? message->findChild<QPlainTextEdit*>("Text1")->toPlainText() : QString();
+    }
+};
+
+TEST_F(MainWindowRangesTest, EachRangeLabelAsksWithItsOwnPrompt) {
+    const std::pair<ClickableLabel*, const char*> rows[] = {
+        {window->labxmin, "Enter new Xmin value:"},
+        {window->labxmax, "Enter new Xmax value:"},
+        {window->labymin, "Enter new Ymin value:"},
+        {window->labymax, "Enter new Ymax value:"},
+    };
+    for (const auto& [label, prompt] : rows) {
+        inputBox.questions.clear();
+        clickLabel(label);
+        ASSERT_EQ(inputBox.questions.size(), 1u);
+        EXPECT_EQ(inputBox.questions[0].prompt, prompt);
+        EXPECT_EQ(inputBox.questions[0].title, "Veldrake Plotmere");
+        EXPECT_EQ(inputBox.questions[0].proposed, label->text());
+    }
+}
+
+TEST_F(MainWindowRangesTest, AnAcceptedValueIsStoredShownAndDrawn) {
+    QSignalSpy redraws(window.get(), &MainWindow::graphAreaDrawn);
+    answer(window->labxmin, "0.5");
+    EXPECT_EQ(window->labxmin->text(), ".5");
+    EXPECT_EQ(Store().value("x min").toString(), ".5");
+    EXPECT_EQ(redraws.size(), 1);
+
+    answer(window->labxmin, "8");
+    EXPECT_EQ(labels().section(' ', 0, 1), "8 9");
+    answer(window->labymax, "-5");
+    EXPECT_EQ(window->viewRange().Ymax, -5);
+    EXPECT_EQ(window->viewRange().Ymin, -6);
+    EXPECT_EQ(storedRange(), labels());
+}
+
+TEST_F(MainWindowRangesTest, NonCanonicalAnswersAndCancelChangeNothingSilently) {
+    QSignalSpy redraws(window.get(), &MainWindow::graphAreaDrawn);
+    const QString before = labels();
+    for (const char* typed : {"0.50", "+5", "1e2", "007", " 5", "five", ""}) {
+        answer(window->labxmax, typed);
+    }
+    EXPECT_EQ(labels(), before);
+    EXPECT_EQ(redraws.size(), 0);
+    EXPECT_EQ(window->messages().window(), nullptr);
+}
+
+TEST_F(MainWindowRangesTest, ValuesBeyondTheLimitGiveTheMessage) {
+    const QString before = labels();
+    answer(window->labymin, "100000");
+    EXPECT_EQ(shownMessage(), "Out of allowed range [-99999 to 99999].");
+    EXPECT_EQ(labels(), before);
+    EXPECT_EQ(storedRange(), before);
+}
+
+TEST_F(MainWindowRangesTest, ZoomingAlongXHalvesAndDoublesAroundTheCentre) {
+    setRange(-7, 7, -5, 6);
+    clickLabel(window->labxzoomin);
+    EXPECT_EQ(labels().section(' ', 0, 1), "-3.5 3.5");
+    clickLabel(window->labxzoomin);
+    EXPECT_EQ(labels().section(' ', 0, 1), "-1.75 1.75");
+    clickLabel(window->labxzoomin);
+    EXPECT_EQ(labels().section(' ', 0, 1), "-.75 .75");
+    QSignalSpy redraws(window.get(), &MainWindow::graphAreaDrawn);
+    clickLabel(window->labxzoomin);
+    EXPECT_EQ(labels().section(' ', 0, 1), "-.75 .75");
+    EXPECT_EQ(redraws.size(), 0) << "a refused zoom does not redraw";
+    EXPECT_EQ(labels().section(' ', 2, 3), "-5 6") << "y stays when the aspect is off";
+    EXPECT_EQ(storedRange(), labels());
+}
+
+TEST_F(MainWindowRangesTest, ZoomingOutAlongY) {
+    setRange(-7, 7, -5, 6);
+    clickLabel(window->labyzoomout);
+    EXPECT_EQ(labels(), "-7 7 -10.5 11.5");
+}
+
+TEST_F(MainWindowRangesTest, WithTheAspectOnAZoomKeepsTheRatio) {
+    window->menuaspect->trigger();
+    ASSERT_EQ(window->viewOptions().keepAspect, 1);
+    const double ratio = static_cast<double>(window->grafik->height()) / window->grafik->width();
+    clickLabel(window->labyzoomin);
+    const ViewRange& range = window->viewRange();
+    EXPECT_EQ(range.Xmin, -3.5f);
+    EXPECT_EQ(range.Xmax, 3.5f);
+    const double expectedYmax = std::floor((range.Ymin + 7.0 * ratio) * 100) / 100;
+    EXPECT_NEAR(range.Ymax, expectedYmax, 1e-5);
+    EXPECT_EQ(storedRange(), labels());
+}
+
+TEST_F(MainWindowRangesTest, WithTheAspectOnAnEditedTopMovesTheBottom) {
+    window->menuaspect->trigger();
+    const double ratio = static_cast<double>(window->grafik->height()) / window->grafik->width();
+    answer(window->labymax, "6");
+    const double expectedYmin = std::floor((6 - 14 * ratio) * 100) / 100 + 0.01;
+    EXPECT_NEAR(window->viewRange().Ymin, expectedYmin, 1e-5);
+    EXPECT_EQ(window->viewRange().Ymax, 6);
+}
+
+TEST_F(MainWindowRangesTest, RangesSurviveARestart) {
+    answer(window->labxmin, "-2.5");
+    answer(window->labxmax, "12");
+    const QString before = labels();
+    restartWindow();
+    EXPECT_EQ(labels(), before);
+}
+
+} // namespace
+} // namespace plotmere

@@ -1,0 +1,409 @@
+#include "support/main_window_fixture.h"
+#include "windows/window_test_helpers.h"
+
+#include "engine/number_text.h"
+#include "themes/graph_colors.h"
+#include "themes/widget_colors.h"
+#include "windows/clickable_label.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+
+#include <cmath>
+#include <limits>
+#include <map>
+
+namespace plotmere {
+namespace {
+
+using testing_support::CountPixels;
+using testing_support::PixelIs;
+using testing_support::ShownBackground;
+using testing_support::WaitForDelayedReplot;
+
+// Started by each test itself, after it has put what an earlier run (or a hand edit) left in
+// the store.
+class MainWindowStartupTest : public testing_support::MainWindowFixture {
+protected:
+    void SetUp() override { SettingsSandbox::SetUp(); }
+
+    void Seed(const std::map<QString, QVariant>& values) {
+        QSettings settings = Store();
+        for (const auto& [name, value] : values) {
+            settings.setValue(name, value);
+        }
+        settings.sync();
+    }
+
+    static QVariant Stored(const QString& name) { return Store().value(name); }
+
+    struct Placement {
+        int left, top, height, width;
+        bool operator==(const Placement&) const = default;
+    };
+
+    static Placement StoredPlacement() {
+        return {Stored("Window Left").toInt(), Stored("Window Top").toInt(),
+                Stored("Window Height").toInt(), Stored("Window Width").toInt()};
+    }
+
+    Placement ShownPlacement() const {
+        const QRect outer = window->frameGeometry();
+        return {PixelsToTwips(outer.left()), PixelsToTwips(outer.top()),
+                PixelsToTwips(outer.height()), PixelsToTwips(outer.width())};
+    }
+
+    // The top of the y range that keeps the aspect of the graph area as it is now, for the
+    // default x range -7 ... 7 over the bottom -5.
+    float AspectTopForDefaultRange() const {
+        const double ratio =
+            static_cast<double>(window->grafik->height()) / window->grafik->width();
+        const auto top = static_cast<float>(-5 + 14 * ratio);
+        return static_cast<float>(std::floor(static_cast<double>(top) * 100) / 100);
+    }
+
+    static QString Text(float value) {
+        return QString::fromStdString(NumberToText(value, SinglePrecisionDigits));
+    }
+
+    int GridPixels() const {
+        return CountPixels(picture(), DeriveGridColor(window->graphColors().backColor));
+    }
+    int AxisPixels() const { return CountPixels(picture(), window->graphColors().axisColor); }
+};
+
+TEST_F(MainWindowStartupTest, FirstRunCreatesEveryValueItReadsWithItsDefault) {
+    ASSERT_NO_FATAL_FAILURE(startWindow());
+    WaitForDelayedReplot(*window);
+
+    const std::pair<const char*, int> integers[] = {
+        {"Window Left", 4000},    {"Window Top", 2000},      {"color back", 16777215},
+        {"color axis", 16744576}, {"color graph", 0},        {"color err", 4210943},
+        {"Show Grid", 1},         {"Look For Singular", 1},  {"Random Color", 0},
+        {"Keep Aspect", 1},       {"Num of Samples", 10000},
+    };
+    for (const auto& [name, value] : integers) {
+        EXPECT_TRUE(Store().contains(name)) << name;
+        EXPECT_EQ(Stored(name).toInt(), value) << name;
+    }
+    const std::pair<const char*, const char*> texts[] = {
+        {"x min", "-7"}, {"x max", "7"}, {"y min", "-5"}};
+    for (const auto& [name, value] : texts) {
+        EXPECT_EQ(Stored(name).toString(), value) << name;
+    }
+
+    // The design size: client area 7875 x 8295 twips below the menu bar; no frame is known
+    // before the window is first shown.
+    EXPECT_EQ(Stored("Window Width").toInt(), 7875);
+    EXPECT_EQ(Stored("Window Height").toInt(),
+              8295 + PixelsToTwips(window->menuBar()->sizeHint().height()));
+
+    // "Keep Aspect" is on by default, so the top follows the graph area's proportions.
+    const float top = AspectTopForDefaultRange();
+    EXPECT_EQ(window->viewRange().Ymax, top);
+    EXPECT_EQ(Stored("y max").toString(), Text(top));
+    EXPECT_EQ(window->viewRange().Xmin, -7);
+    EXPECT_EQ(window->viewRange().Xmax, 7);
+    EXPECT_EQ(window->viewRange().Ymin, -5);
+    EXPECT_EQ(window->labxmin->text(), "-7");
+    EXPECT_EQ(window->labxmax->text(), "7");
+    EXPECT_EQ(window->labymin->text(), "-5");
+    EXPECT_EQ(window->labymax->text(), Text(top));
+}
+
+TEST_F(MainWindowStartupTest, FirstRunShowsTheDefaultSwitchesColoursAndPicture) {
+    ASSERT_NO_FATAL_FAILURE(startWindow());
+    EXPECT_TRUE(window->layoutReady());
+    EXPECT_TRUE(window->menugrid->isChecked());
+    EXPECT_TRUE(window->menusingular->isChecked());
+    EXPECT_TRUE(window->menuaspect->isChecked());
+    EXPECT_FALSE(window->menurandom->isChecked());
+    EXPECT_EQ(window->viewOptions().sampleCount, 10000);
+    EXPECT_EQ(window->Command2->text(), "Add Graph #1");
+    EXPECT_EQ(window->graphList().graphCount(), 0);
+
+    EXPECT_EQ(ShownBackground(window->labcback), Rgb(0xFFFFFF));
+    EXPECT_EQ(ShownBackground(window->labcaxis), Rgb(0x8080FF));
+    EXPECT_EQ(ShownBackground(window->labcgraph), Rgb(0x000000));
+    EXPECT_EQ(ShownBackground(window->labcerr), Rgb(0xFF4040));
+    EXPECT_EQ(window->graphColors().gridColor, Rgb(0xEBEBEB));
+
+    // Background, grid and both axes.
+    EXPECT_TRUE(PixelIs(picture(), 0, 0, Rgb(0xFFFFFF)));
+    EXPECT_GT(CountPixels(picture(), Rgb(0xEBEBEB)), 0);
+    const QPoint origin = testing_support::PixelOf(*window, 0, 0);
+    EXPECT_TRUE(PixelIs(picture(), origin.x(), origin.y() / 2, Rgb(0x8080FF)));
+    EXPECT_TRUE(PixelIs(picture(), origin.x() / 2, origin.y(), Rgb(0x8080FF)));
+}
+
+// A switch holding anything but 0 or 1 (only a hand edit can do that) leaves its item as the
+// design has it, unchecked, and counts as off.
+TEST_F(MainWindowStartupTest, SwitchValuesOtherThanZeroOrOneLeaveTheItemUnchecked) {
+    Seed({{"Show Grid", 2},
+          {"Look For Singular", 2},
+          {"Random Color", 2},
+          {"Keep Aspect", 2},
+          {"y max", "6"}});
+    ASSERT_NO_FATAL_FAILURE(startWindow());
+    WaitForDelayedReplot(*window);
+
+    EXPECT_FALSE(window->menugrid->isChecked());
+    EXPECT_FALSE(window->menusingular->isChecked());
+    EXPECT_FALSE(window->menurandom->isChecked());
+    EXPECT_FALSE(window->menuaspect->isChecked());
+    EXPECT_EQ(window->viewOptions().showGrid, 2);
+    EXPECT_EQ(Stored("Show Grid").toInt(), 2);
+    EXPECT_EQ(GridPixels(), 0);
+    EXPECT_GT(AxisPixels(), 0);
+    // Neither a random colour nor the aspect.
+    EXPECT_EQ(window->graphColors().nextGraphColor, Rgb(0x000000));
+    EXPECT_EQ(window->viewRange().Ymax, 6);
+    EXPECT_EQ(Stored("y max").toString(), "6");
+
+    // Clicking the item checks it: the switch follows the check mark.
+    window->menugrid->trigger();
+    EXPECT_TRUE(window->menugrid->isChecked());
+    EXPECT_EQ(window->viewOptions().showGrid, 1);
+    EXPECT_EQ(Stored("Show Grid").toInt(), 1);
+    EXPECT_GT(GridPixels(), 0);
+}
+
+TEST_F(MainWindowStartupTest, StoredZeroSwitchesStartUnchecked) {
+    Seed({{"Show Grid", 0}, {"Look For Singular", 0}, {"Keep Aspect", 0}, {"y max", "6"}});
+    ASSERT_NO_FATAL_FAILURE(startWindow());
+    EXPECT_FALSE(window->menugrid->isChecked());
+    EXPECT_FALSE(window->menusingular->isChecked());
+    EXPECT_FALSE(window->menuaspect->isChecked());
+    EXPECT_EQ(window->viewOptions().keepAspect, 0);
+    EXPECT_EQ(window->viewRange().Ymax, 6);
+    EXPECT_EQ(GridPixels(), 0);
+}
+
+TEST_F(MainWindowStartupTest, ChangesMadeBeforeARestartAreThereAfterIt) {
+    ASSERT_NO_FATAL_FAILURE(startWindow());
+    inputBox.answerNext("5000");
+    window->menupoints->trigger();
+    window->menugrid->trigger();
+    window->menusingular->trigger();
+    window->menuaspect->trigger();
+    const ColorValue picked[] = {Rgb(0x102030), Rgb(0x405060), Rgb(0x708090), Rgb(0xA0B0C0)};
+    for (const ColorValue color : picked) {
+        colorPicker.pickNext(color);
+    }
+    for (QWidget* swatch :
+         {window->labcback, window->labcaxis, window->labcgraph, window->labcerr}) {
+        QTest::mouseClick(swatch, Qt::LeftButton);
+    }
+    // The range as a range edit stores it.
+    store.WriteSettingText("x min", "-3.5");
+    store.WriteSettingText("x max", "12.25");
+    store.WriteSettingText("y min", "-.5");
+    store.WriteSettingText("y max", "8.75");
+
+    ASSERT_NO_FATAL_FAILURE(restartWindow());
+
+    EXPECT_EQ(window->viewOptions().sampleCount, 5000);
+    EXPECT_EQ(window->viewOptions().showGrid, 0);
+    EXPECT_EQ(window->viewOptions().lookForSingular, 0);
+    EXPECT_EQ(window->viewOptions().keepAspect, 0);
+    EXPECT_EQ(window->viewOptions().randomColor, 0);
+    EXPECT_FALSE(window->menugrid->isChecked());
+    EXPECT_FALSE(window->menusingular->isChecked());
+    EXPECT_FALSE(window->menuaspect->isChecked());
+    EXPECT_FALSE(window->menurandom->isChecked());
+
+    const ViewRange& range = window->viewRange();
+    EXPECT_EQ(range.Xmin, -3.5f);
+    EXPECT_EQ(range.Xmax, 12.25f);
+    EXPECT_EQ(range.Ymin, -0.5f);
+    EXPECT_EQ(range.Ymax, 8.75f);
+    EXPECT_EQ(window->labxmin->text(), "-3.5");
+    EXPECT_EQ(window->labxmax->text(), "12.25");
+    EXPECT_EQ(window->labymin->text(), "-.5");
+    EXPECT_EQ(window->labymax->text(), "8.75");
+
+    const GraphColors& colors = window->graphColors();
+    EXPECT_EQ(colors.backColor, picked[0]);
+    EXPECT_EQ(colors.axisColor, picked[1]);
+    EXPECT_EQ(colors.nextGraphColor, picked[2]);
+    EXPECT_EQ(colors.outOfRangeColor, picked[3]);
+    EXPECT_EQ(colors.gridColor, DeriveGridColor(picked[0]));
+    EXPECT_EQ(ShownBackground(window->labcback), picked[0]);
+    EXPECT_EQ(ShownBackground(window->labcgraph), picked[2]);
+    EXPECT_TRUE(PixelIs(picture(), 0, 0, picked[0]));
+    EXPECT_EQ(GridPixels(), 0);
+}
+
+TEST_F(MainWindowStartupTest, RandomColourModeDrawsANewColourAtStart) {
+    ASSERT_NO_FATAL_FAILURE(startWindow());
+    window->menurandom->trigger();
+    ASSERT_NO_FATAL_FAILURE(restartWindow());
+    EXPECT_TRUE(window->menurandom->isChecked());
+    EXPECT_EQ(window->viewOptions().randomColor, 1);
+    const ColorValue next = window->graphColors().nextGraphColor;
+    EXPECT_GE(ColorDistance(next, window->graphColors().backColor), 30);
+    EXPECT_EQ(Stored("color graph").toInt(), static_cast<int>(next));
+    EXPECT_EQ(ShownBackground(window->labcgraph), next);
+}
+
+TEST_F(MainWindowStartupTest, PlacementDoesNotCreepFromRunToRun) {
+    ASSERT_NO_FATAL_FAILURE(startWindow());
+    // The first close stores what the first run made of the defaults (whole pixels, the
+    // minimum size); from then on a start and a close with nothing changed keep it exactly.
+    ASSERT_NO_FATAL_FAILURE(restartWindow());
+    const Placement settled = StoredPlacement();
+    EXPECT_EQ(ShownPlacement(), settled);
+    for (int run = 1; run <= 2; ++run) {
+        ASSERT_NO_FATAL_FAILURE(restartWindow());
+        EXPECT_EQ(StoredPlacement(), settled) << "run " << run;
+        EXPECT_EQ(ShownPlacement(), settled) << "run " << run;
+    }
+}
+
+TEST_F(MainWindowStartupTest, StoredPlacementIsKeptExactly) {
+    const Placement stored{1500, 750, 8985, 9000}; // whole pixels, at least the minimum
+    Seed({{"Window Left", stored.left},
+          {"Window Top", stored.top},
+          {"Window Height", stored.height},
+          {"Window Width", stored.width}});
+    ASSERT_NO_FATAL_FAILURE(startWindow());
+    EXPECT_EQ(ShownPlacement(), stored);
+    for (int run = 1; run <= 2; ++run) {
+        ASSERT_NO_FATAL_FAILURE(restartWindow());
+        EXPECT_EQ(StoredPlacement(), stored) << "run " << run;
+        EXPECT_EQ(ShownPlacement(), stored) << "run " << run;
+    }
+}
+
+TEST_F(MainWindowStartupTest, PlacementFarOffTheScreenStartsOnTheScreen) {
+    const std::map<QString, QVariant> placements[] = {
+        {{"Window Left", 900000000}},
+        {{"Window Top", 900000000}},
+        {{"Window Left", -900000000}, {"Window Top", -900000000}},
+        {{"Window Width", 900000000}, {"Window Height", 900000000}},
+        {{"Window Width", -5}, {"Window Height", 0}},
+    };
+    for (const auto& placement : placements) {
+        ClearStore();
+        Seed(placement);
+        ASSERT_NO_FATAL_FAILURE(startWindow());
+        const QRect screen = window->screen()->availableGeometry();
+        const QRect outer = window->frameGeometry();
+        EXPECT_TRUE(outer.intersects(screen))
+            << placement.begin()->first.toStdString() << " " << placement.begin()->second.toInt()
+            << ": " << outer.x() << "," << outer.y() << " " << outer.width() << "x"
+            << outer.height();
+        EXPECT_GE(outer.width(), Twips(7995));
+        EXPECT_GE(outer.height(), Twips(8985));
+        window->close();
+        window.reset();
+    }
+}
+
+TEST_F(MainWindowStartupTest, ClosingWhileMaximisedStoresTheNormalPlacement) {
+    ASSERT_NO_FATAL_FAILURE(startWindow());
+    ASSERT_NO_FATAL_FAILURE(restartWindow()); // a settled placement
+    const Placement normal = ShownPlacement();
+    const QRect before = window->frameGeometry();
+    window->showMaximized();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return window->isMaximized() && window->frameGeometry() != before; }));
+    window->close();
+    EXPECT_EQ(StoredPlacement(), normal);
+    // And the next run comes up there, in the normal state.
+    window.reset();
+    ASSERT_NO_FATAL_FAILURE(startWindow());
+    EXPECT_FALSE(window->isMaximized());
+    EXPECT_EQ(ShownPlacement(), normal);
+}
+
+// Values the program never writes itself; the window must start and draw all the same.
+TEST_F(MainWindowStartupTest, AbsurdStoredValuesStartNormally) {
+    const QString longDigits(100000, QLatin1Char('9'));
+    const QString longLetters(100000, QLatin1Char('q'));
+    const std::map<QString, QVariant> cases[] = {
+        {{"x min", "7"},
+         {"x max", "-7"},
+         {"y min", "6"},
+         {"y max", "-5"},
+         {"Num of Samples", 0},
+         {"color back", 2147483647},
+         {"color axis", -1},
+         {"color graph", -16777216},
+         {"color err", 0x12345678}},
+        {{"x min", "nan"},
+         {"x max", "nan"},
+         {"y min", "nan"},
+         {"y max", "nan"},
+         {"Num of Samples", -5}},
+        {{"x min", "-1e39"},
+         {"x max", "1e39"},
+         {"y min", "-1e39"},
+         {"y max", "1e39"},
+         {"Num of Samples", 2147483647}},
+        {{"x min", "-" + longDigits},
+         {"x max", longDigits},
+         {"y min", longLetters},
+         {"y max", "1" + longLetters},
+         {"Keep Aspect", 0}},
+        {{"x min", "5"}, {"x max", "5"}, {"y min", "1"}, {"y max", "1"}, {"Keep Aspect", 0}},
+    };
+    int caseNumber = 0;
+    for (const auto& values : cases) {
+        ++caseNumber;
+        ClearStore();
+        Seed(values);
+        ASSERT_NO_FATAL_FAILURE(startWindow());
+        WaitForDelayedReplot(*window);
+        EXPECT_TRUE(window->layoutReady()) << "case " << caseNumber;
+        EXPECT_TRUE(window->isVisible()) << "case " << caseNumber;
+        const QImage image = picture();
+        ASSERT_FALSE(image.isNull()) << "case " << caseNumber;
+        EXPECT_TRUE(PixelIs(image, 0, 0, window->graphColors().backColor)) << "case " << caseNumber;
+        // The Settings menu still works.
+        window->menugrid->trigger();
+        EXPECT_EQ(Stored("Show Grid").toInt(), 0) << "case " << caseNumber;
+        window->close();
+        window.reset();
+    }
+}
+
+TEST_F(MainWindowStartupTest, HandEditedValuesAreReadAsTheLoadReadsThem) {
+    Seed({{"x min", "nan"},
+          {"x max", "12abc"},
+          {"y min", "-2.5e0x"},
+          {"y max", "7"},
+          {"Keep Aspect", 0},
+          {"Num of Samples", 2147483647},
+          {"color back", 2147483647},
+          {"color graph", -16777216},
+          {"color err", 0x12345678}});
+    ASSERT_NO_FATAL_FAILURE(startWindow());
+    // A text without a number reads as 0; otherwise its leading number counts.
+    EXPECT_EQ(window->viewRange().Xmin, 0);
+    EXPECT_EQ(window->viewRange().Xmax, 12);
+    EXPECT_EQ(window->viewRange().Ymin, -2.5f);
+    EXPECT_EQ(window->viewRange().Ymax, 7);
+    EXPECT_EQ(Stored("x min").toString(), "0");
+    EXPECT_EQ(Stored("x max").toString(), "12");
+    // The count is not checked at load.
+    EXPECT_EQ(window->viewOptions().sampleCount, 2147483647);
+    // Only the 24 colour bits count, and they are stored back.
+    EXPECT_EQ(window->graphColors().backColor, Rgb(0xFFFFFF));
+    EXPECT_EQ(window->graphColors().nextGraphColor, Rgb(0x000000));
+    EXPECT_EQ(window->graphColors().outOfRangeColor, 0x345678u);
+    EXPECT_EQ(Stored("color back").toInt(), 16777215);
+    EXPECT_EQ(Stored("color graph").toInt(), 0);
+    EXPECT_EQ(Stored("color err").toInt(), 0x345678);
+    // The prompt proposes the count the window holds.
+    window->menupoints->trigger();
+    ASSERT_EQ(inputBox.questions.size(), 1u);
+    EXPECT_EQ(inputBox.questions[0].proposed, "2147483647");
+}
+
+} // namespace
+} // namespace plotmere

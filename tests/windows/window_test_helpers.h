@@ -1,0 +1,57 @@
+#pragma once
+
+#include "themes/color_value.h"
+#include "view/drawing_units.h"
+#include "view/graph_canvas.h"
+#include "windows/main_window.h"
+
+#include <QImage>
+#include <QPixmap>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace plotmere::testing_support {
+
+// How many pixels of the picture have the colour.
+inline int CountPixels(const QImage& image, ColorValue color) {
+    const QRgb wanted = ToPixel(color);
+    int count = 0;
+    for (int row = 0; row < image.height(); ++row) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(row));
+        for (int column = 0; column < image.width(); ++column) {
+            count += line[column] == wanted ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+inline bool PixelIs(const QImage& image, int column, int row, ColorValue color) {
+    return image.pixel(column, row) == ToPixel(color);
+}
+
+// The colour a widget actually paints in its middle.
+inline ColorValue ShownBackground(QWidget* widget) {
+    const QImage shot = widget->grab().toImage();
+    return FromQColor(QColor(shot.pixel(shot.width() / 2, shot.height() / 2)));
+}
+
+// Waits until the replot that every layout arms (about a second later) has run, so that later
+// redraws can be counted.
+inline void WaitForDelayedReplot(const MainWindow& window) {
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.resizetimer->isActive(); }, 5000))
+        << "the delayed replot did not run";
+}
+
+// Where the drawing of `window`'s graph area puts the point (x, y), in pixels of its image.
+inline QPoint PixelOf(const MainWindow& window, double x, double y) {
+    const std::int32_t n = UsableSampleCount(window.viewOptions().sampleCount);
+    const QImage& image = window.grafik->image();
+    const PixelMapping map(DrawingUnits::ForSampleCount(n), image.width(), image.height());
+    return QPoint(map.column(static_cast<float>(XUnits(x, window.viewRange(), n))),
+                  map.row(static_cast<float>(YUnits(y, window.viewRange()))));
+}
+
+} // namespace plotmere::testing_support
