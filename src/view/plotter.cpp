@@ -222,7 +222,7 @@ void MarkSingularPoints(QImage& image, const TokenList& tokens, ColorValue outOf
     SingularMarker marker(image, tokens, outOfRangeColor, range,
                           UsableSampleCount(options.sampleCount));
     WalkSingularLattice(range, [&](double x) { marker.test(x); });
-
+    marker.flush();
 }
 
 } // namespace plotmere

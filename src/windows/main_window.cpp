@@ -3,7 +3,9 @@
 #include "editor/parameters.h"
 #include "engine/number_text.h"
 #include "settings/settings_store.h"
+#include "view/function_list_window.h"
 #include "view/graph_canvas.h"
+#include "windows/about_window.h"
 #include "windows/app_info.h"
 #include "windows/clickable_label.h"
 
@@ -44,7 +46,12 @@ MainWindow::MainWindow(SettingsStore& store, InputBox& inputBox, ColorPicker& co
     connectControls();
 }
 
-MainWindow::~MainWindow() = default;
+// The function list and About windows have no owner but refer to the graph list and the theme
+// held here, so they go first.
+MainWindow::~MainWindow() {
+    delete functionList_.data();
+    delete about_.data();
+}
 
 void MainWindow::connectControls() {
     client->installEventFilter(this);
@@ -54,6 +61,7 @@ void MainWindow::connectControls() {
     connect(Command2, &QPushButton::clicked, this, &MainWindow::on_Command2_clicked);
     connect(Command3, &QPushButton::clicked, this, &MainWindow::on_Command3_clicked);
     connect(Command4, &QPushButton::clicked, this, &MainWindow::on_Command4_clicked);
+    connect(Command5, &QPushButton::clicked, this, &MainWindow::on_Command5_clicked);
     // Enter runs "Add Graph" and Esc "Clear Graphs" wherever the focus is in this window.
     for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
         connect(new QShortcut(key, this), &QShortcut::activated, Command2, &QPushButton::click);
@@ -82,11 +90,15 @@ void MainWindow::connectControls() {
     connect(menuaspect, &QAction::triggered, this, &MainWindow::on_menuaspect_triggered);
     connect(menusingular, &QAction::triggered, this, &MainWindow::on_menusingular_triggered);
     connect(menurandom, &QAction::triggered, this, &MainWindow::on_menurandom_triggered);
+    connect(menucolors, &QAction::triggered, this, &MainWindow::on_menucolors_triggered);
+    connect(menuabout, &QAction::triggered, this, &MainWindow::on_menuabout_triggered);
     connectEditor();
 }
 
 void MainWindow::load() {
     layoutReady_ = false;
+    LoadColorTheme(theme_, store_);
+    settheme();
     restorePlacement();
     setWindowTitle(appTitle);
     menuabout->setText("About " + appTitle);

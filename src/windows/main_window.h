@@ -3,6 +3,7 @@
 #include "editor/function_history.h"
 #include "engine/compiler.h"
 #include "themes/graph_colors.h"
+#include "themes/theme_table.h"
 #include "view/graph_list.h"
 #include "view/range_editing.h"
 #include "view/view_state.h"
@@ -10,6 +11,7 @@
 
 #include <QMainWindow>
 #include <QMargins>
+#include <QPointer>
 
 #include <array>
 #include <cstdint>
@@ -24,7 +26,9 @@ class QTimer;
 
 namespace plotmere {
 
+class AboutWindow;
 class ClickableLabel;
+class FunctionListWindow;
 struct KeypadKey;
 class ColorPicker;
 class GraphCanvas;
@@ -51,6 +55,8 @@ public:
     const GraphList& graphList() const { return graphs_; }
     const ParameterValues& parameters() const { return parameters_; }
     const FunctionHistory& functionHistory() const { return functionHistory_; }
+    const ColorTheme& colorTheme() const { return theme_; }
+    FunctionListWindow* functionListWindow() const;
     bool layoutReady() const { return layoutReady_; }
     MessageService& messages() { return messages_; }
 
@@ -153,6 +159,16 @@ private:
     void on_menufunclear_triggered();
     void connectEditor();
 
+    // The colour theme and the windows around it (main_window_theme.cpp).
+    void settheme();
+    void ApplyThemeToOpenWindows();
+    bool functionListOpen() const;
+    void refreshFunctionList();
+    void closeFunctionList();
+    void on_Command5_clicked();
+    void on_menucolors_triggered();
+    void on_menuabout_triggered();
+
     // Input problems go to the message window below this one.
     void showmessage(const QString& text);
     void connectControls();
@@ -168,6 +184,10 @@ private:
     ParameterValues parameters_ = {0, 1, 2, 3, 4};
     GraphList graphs_;
     FunctionHistory functionHistory_;
+    ColorTheme theme_;
+    // Secondary windows delete themselves when closed; these go null then.
+    QPointer<FunctionListWindow> functionList_;
+    QPointer<AboutWindow> about_;
     // Which graphs are on the area since its last reset, so that a redraw interleaved with
     // other commands draws each graph once.
     std::uint64_t areaGeneration_ = 0;

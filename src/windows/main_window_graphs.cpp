@@ -111,12 +111,14 @@ void MainWindow::plotNewGraph(QPushButton* command) {
     PlotGraph(graphs_.graphCount());
     command->setEnabled(true);
     HideBusy();
+    refreshFunctionList();
     emit graphAreaDrawn();
 }
 
 void MainWindow::on_Command3_clicked() {
     inputfunc->setFocus();
     ClearGraphs();
+    refreshFunctionList();
 }
 
 void MainWindow::on_Command4_clicked() {

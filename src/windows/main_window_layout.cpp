@@ -90,6 +90,7 @@ void MainWindow::on_Form1_resize() {
         return;
     }
     if (isMinimized()) {
+        closeFunctionList();
         return;
     }
     const QRect outer = frameGeometry();

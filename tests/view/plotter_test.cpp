@@ -312,6 +312,23 @@ TEST(PlotterTest, SearchAwayFromZeroTestsOnlyInsideTheRange) {
     EXPECT_EQ(everywhere.markedColumns(), everywhere.markColumnsOf(lattice));
 }
 
+TEST(PlotterTest, SingularPointsFarAlongAWalkAreFound) {
+    // Thousands of values are tested before these, in many blocks.
+    const struct {
+        const char* text;
+        ViewRange range;
+        double pole;
+    } cases[] = {
+        {"1/(x-2500)", {0, 3000, -5, 6}, 2500},
+        {"1/(x+2999)", {-3000, 100, -5, 6}, -2999},
+    };
+    for (const auto& c : cases) {
+        Area area(c.range, 10000, 1);
+        area.plot(c.text);
+        EXPECT_EQ(area.markedColumns(), area.markColumnsOf({c.pole})) << c.text;
+    }
+}
+
 TEST(PlotterTest, SmallestSampleCountGivesTwoHundredAndOneSamples) {
     // Hand-edited counts below 200 are drawn as 200.
     for (const std::int32_t sampleCount : {200, 50, -3}) {

@@ -1,0 +1,96 @@
+// The interface colour theme on the main window, and the windows that show or choose it: the
+// function list, the theme chooser and the About window.
+#include "settings/settings_store.h"
+#include "themes/theme_chooser.h"
+#include "themes/widget_colors.h"
+#include "view/function_list_window.h"
+#include "windows/about_window.h"
+#include "windows/clickable_label.h"
+#include "windows/main_window.h"
+
+#include <QFrame>
+#include <QLineEdit>
+
+namespace plotmere {
+
+void MainWindow::settheme() {
+    const ColorTheme& t = theme_;
+    for (QWidget* area : {static_cast<QWidget*>(client), static_cast<QWidget*>(Frame1),
+                          static_cast<QWidget*>(Frame2)}) {
+        SetBackground(area, t.windowBack);
+    }
+    for (ClickableLabel* caption : {Label1, Label2, labcolorlight, labcolordark, labxzoom,
+                                    labxzoomin, labxzoomout, labyzoom, labyzoomin, labyzoomout}) {
+        SetColors(caption, t.captionBack, t.captionText);
+    }
+    for (QLineEdit* box : {Text1, inputfunc}) {
+        SetColors(box, t.editBack, t.editText);
+    }
+    for (ClickableLabel* parameter : parameterLabels) {
+        SetColors(parameter, t.paramBack, t.paramText);
+    }
+    for (ClickableLabel* key : keypad) {
+        SetColors(key, t.keyBack, t.keyText);
+    }
+    for (ClickableLabel* range : {labxmin, labxmax, labymin, labymax}) {
+        SetColors(range, t.rangeBack, t.rangeText);
+    }
+    for (ClickableLabel* busy : labbusy) {
+        SetColors(busy, t.busyBack, t.busyText);
+    }
+}
+
+bool MainWindow::functionListOpen() const {
+    return !functionList_.isNull() && functionList_->isVisible();
+}
+
+// The open function list follows every change of the graph list.
+void MainWindow::refreshFunctionList() {
+    if (functionListOpen()) {
+        functionList_->showfuncdata();
+    }
+}
+
+void MainWindow::closeFunctionList() {
+    if (functionListOpen()) {
+        functionList_->close();
+    }
+}
+
+void MainWindow::on_Command5_clicked() {
+    inputfunc->setFocus();
+    if (functionListOpen()) {
+        functionList_->close();
+        return;
+    }
+    functionList_ = new FunctionListWindow(graphs_, theme_, this);
+    functionList_->show();
+}
+
+void MainWindow::ApplyThemeToOpenWindows() {
+    settheme();
+    if (functionListOpen()) {
+        functionList_->settheme();
+        functionList_->showfuncdata();
+    }
+}
+
+void MainWindow::on_menucolors_triggered() {
+    ThemeChooser chooser(
+        theme_, store_, [this] { ApplyThemeToOpenWindows(); }, this);
+    chooser.exec();
+}
+
+void MainWindow::on_menuabout_triggered() {
+    about_ = OpenAboutWindow(theme_);
+}
+
+} // namespace plotmere
+
+namespace plotmere {
+
+FunctionListWindow* MainWindow::functionListWindow() const {
+    return functionList_.data();
+}
+
+} // namespace plotmere

@@ -1,0 +1,277 @@
+#include "support/main_window_fixture.h"
+#include "windows/window_test_helpers.h"
+
+#include "engine/number_text.h"
+#include "themes/graph_colors.h"
+#include "themes/widget_colors.h"
+#include "windows/clickable_label.h"
+#include "windows/message_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QSignalSpy>
+
+#include <cmath>
+#include <cstdint>
+
+namespace plotmere {
+namespace {
+
+using testing_support::CountPixels;
+using testing_support::ShownBackground;
+using testing_support::WaitForDelayedReplot;
+
+class MainWindowSettingsMenuTest : public testing_support::MainWindowFixture {
+protected:
+    // Redraws are counted from here on, once the replot armed by loading has run.
+    void CountRedrawsFromNow() {
+        WaitForDelayedReplot(*window);
+        redraws = std::make_unique<QSignalSpy>(window.get(), &MainWindow::graphAreaDrawn);
+    }
+
+    static QVariant Stored(const char* name) { return Store().value(name); }
+
+    int GridPixels() const {
+        return CountPixels(picture(), DeriveGridColor(window->graphColors().backColor));
+    }
+
+    QString ShownMessage() const {
+        MessageWindow* message = window->messages().window();
+        if (!message) {
+            return QString();
+        }
+        const auto* text = message->findChild<QPlainTextEdit*>("Text1");
+        return text ? text->toPlainText() : QString();
+    }
+
+    // The window active and the expression box holding the keyboard, as after a start.
+    void FocusExpressionBox() {
+        window->activateWindow();
+        window->inputfunc->setFocus();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window->inputfunc->hasFocus(); }));
+    }
+
+    std::unique_ptr<QSignalSpy> redraws;
+};
+
+TEST_F(MainWindowSettingsMenuTest, SampleCountPromptProposesTheCurrentCount) {
+    CountRedrawsFromNow();
+    inputBox.answerNext("150");
+    window->menupoints->trigger();
+    ASSERT_EQ(inputBox.questions.size(), 1u);
+    EXPECT_EQ(inputBox.questions[0].prompt, "Enter new number of sample points:");
+    EXPECT_EQ(inputBox.questions[0].title, "Veldrake Plotmere");
+    EXPECT_EQ(inputBox.questions[0].proposed, "10000");
+
+    // 150 rounds to 200 before the range test.
+    EXPECT_EQ(window->viewOptions().sampleCount, 200);
+    EXPECT_EQ(Stored("Num of Samples").toInt(), 200);
+    EXPECT_EQ(redraws->size(), 1);
+    EXPECT_EQ(window->messages().window(), nullptr);
+
+    window->menupoints->trigger(); // cancelled: only to see the proposal
+    ASSERT_EQ(inputBox.questions.size(), 2u);
+    EXPECT_EQ(inputBox.questions[1].proposed, "200");
+}
+
+TEST_F(MainWindowSettingsMenuTest, AcceptedCountsAreRoundedToHundreds) {
+    CountRedrawsFromNow();
+    const std::pair<const char*, std::int32_t> rows[] = {{"250", 200},        {"350", 400},
+                                                         {"100049", 100000},  {"5000", 5000},
+                                                         {"99999.5", 100000}, {"200", 200}};
+    for (const auto& [answer, count] : rows) {
+        redraws->clear();
+        inputBox.answerNext(answer);
+        window->menupoints->trigger();
+        EXPECT_EQ(window->viewOptions().sampleCount, count) << answer;
+        EXPECT_EQ(Stored("Num of Samples").toInt(), count) << answer;
+        EXPECT_EQ(redraws->size(), 1) << answer;
+    }
+}
+
+TEST_F(MainWindowSettingsMenuTest, CountOutOfRangeShowsTheMessageAndChangesNothing) {
+    CountRedrawsFromNow();
+    for (const char* answer : {"100051", "0", "-300", "1E+300"}) {
+        redraws->clear();
+        inputBox.answerNext(answer);
+        window->menupoints->trigger();
+        ASSERT_NE(window->messages().window(), nullptr) << answer;
+        EXPECT_EQ(ShownMessage(), "Out of allowed range [200 to 100000].") << answer;
+        EXPECT_EQ(window->viewOptions().sampleCount, 10000) << answer;
+        EXPECT_EQ(Stored("Num of Samples").toInt(), 10000) << answer;
+        EXPECT_EQ(redraws->size(), 0) << answer;
+    }
+}
+
+TEST_F(MainWindowSettingsMenuTest, CancelledOrMalformedCountChangesNothingSilently) {
+    CountRedrawsFromNow();
+    const QImage before = picture();
+    window->menupoints->trigger(); // nothing scripted: the user cancels
+    for (const char* answer :
+         {"5000.0", "5,000", " 5000", "5000 ", "0.5", "5e3", "abc", "50 00", "05000"}) {
+        inputBox.answerNext(answer);
+        window->menupoints->trigger();
+    }
+    EXPECT_EQ(inputBox.questions.size(), 10u);
+    EXPECT_EQ(window->viewOptions().sampleCount, 10000);
+    EXPECT_EQ(Stored("Num of Samples").toInt(), 10000);
+    EXPECT_EQ(redraws->size(), 0);
+    EXPECT_EQ(window->messages().window(), nullptr);
+    EXPECT_TRUE(picture() == before);
+}
+
+TEST_F(MainWindowSettingsMenuTest, EachSwitchFollowsItsCheckMarkAndIsStored) {
+    struct Row {
+        QAction* MainWindow::*item;
+        const char* valueName;
+        std::int32_t ViewOptions::*field;
+        bool initiallyOn;
+    };
+    const Row rows[] = {
+        {&MainWindow::menugrid, "Show Grid", &ViewOptions::showGrid, true},
+        {&MainWindow::menuaspect, "Keep Aspect", &ViewOptions::keepAspect, true},
+        {&MainWindow::menusingular, "Look For Singular", &ViewOptions::lookForSingular, true},
+        {&MainWindow::menurandom, "Random Color", &ViewOptions::randomColor, false},
+    };
+    for (const Row& row : rows) {
+        QAction* item = window.get()->*row.item;
+        for (int click = 1; click <= 2; ++click) {
+            item->trigger();
+            const bool on = (click == 1) != row.initiallyOn;
+            EXPECT_EQ(item->isChecked(), on) << row.valueName << " click " << click;
+            EXPECT_EQ(window->viewOptions().*row.field, on ? 1 : 0)
+                << row.valueName << " click " << click;
+            EXPECT_EQ(Stored(row.valueName).toInt(), on ? 1 : 0)
+                << row.valueName << " click " << click;
+        }
+    }
+}
+
+TEST_F(MainWindowSettingsMenuTest, GridSwitchRedrawsWithAndWithoutTheGrid) {
+    CountRedrawsFromNow();
+    ASSERT_GT(GridPixels(), 0);
+    window->menugrid->trigger();
+    EXPECT_EQ(redraws->size(), 1);
+    EXPECT_EQ(GridPixels(), 0);
+    EXPECT_GT(CountPixels(picture(), window->graphColors().axisColor), 0);
+    window->menugrid->trigger();
+    EXPECT_EQ(redraws->size(), 2);
+    EXPECT_GT(GridPixels(), 0);
+}
+
+TEST_F(MainWindowSettingsMenuTest, SingularSwitchRedraws) {
+    CountRedrawsFromNow();
+    window->menusingular->trigger();
+    EXPECT_EQ(redraws->size(), 1);
+    window->menusingular->trigger();
+    EXPECT_EQ(redraws->size(), 2);
+}
+
+TEST_F(MainWindowSettingsMenuTest, AspectSwitchedOffKeepsTheRangeAndDoesNotRedraw) {
+    CountRedrawsFromNow();
+    const ViewRange before = window->viewRange();
+    const QString storedTop = Stored("y max").toString();
+    window->menuaspect->trigger();
+    EXPECT_EQ(window->viewOptions().keepAspect, 0);
+    EXPECT_EQ(window->viewRange().Ymin, before.Ymin);
+    EXPECT_EQ(window->viewRange().Ymax, before.Ymax);
+    EXPECT_EQ(Stored("y max").toString(), storedTop);
+    EXPECT_EQ(redraws->size(), 0);
+}
+
+// The window started with the aspect off and a y range that does not keep it.
+class MainWindowAspectOffTest : public MainWindowSettingsMenuTest {
+protected:
+    void SetUp() override {
+        SettingsSandbox::SetUp();
+        QSettings settings = Store();
+        settings.setValue("Keep Aspect", 0);
+        settings.setValue("y max", "9");
+        settings.sync();
+        ASSERT_NO_FATAL_FAILURE(startWindow());
+    }
+};
+
+TEST_F(MainWindowAspectOffTest, AspectSwitchedOnRecomputesStoresAndRedraws) {
+    CountRedrawsFromNow();
+    ASSERT_EQ(window->viewRange().Ymax, 9);
+    ASSERT_FALSE(window->menuaspect->isChecked());
+    window->menuaspect->trigger();
+    EXPECT_TRUE(window->menuaspect->isChecked());
+    EXPECT_EQ(Stored("Keep Aspect").toInt(), 1);
+
+    const double ratio = static_cast<double>(window->grafik->height()) / window->grafik->width();
+    const auto top = static_cast<float>(-5 + 14 * ratio);
+    const auto expected = static_cast<float>(std::floor(static_cast<double>(top) * 100) / 100);
+    EXPECT_EQ(window->viewRange().Ymin, -5);
+    EXPECT_EQ(window->viewRange().Ymax, expected);
+    const QString text = QString::fromStdString(NumberToText(expected, SinglePrecisionDigits));
+    EXPECT_EQ(Stored("y max").toString(), text);
+    EXPECT_EQ(Stored("y min").toString(), "-5");
+    EXPECT_EQ(window->labymax->text(), text);
+    EXPECT_EQ(redraws->size(), 1);
+    // The horizontal axis sits where the new range puts it.
+    const QPoint origin = testing_support::PixelOf(*window, 0, 0);
+    EXPECT_TRUE(testing_support::PixelIs(picture(), origin.x() / 2, origin.y(),
+                                         window->graphColors().axisColor));
+}
+
+TEST_F(MainWindowSettingsMenuTest, RandomColourOnPicksTheNextColourWithoutRedrawing) {
+    CountRedrawsFromNow();
+    ASSERT_EQ(window->graphColors().nextGraphColor, Rgb(0x000000));
+    window->menurandom->trigger();
+    const ColorValue next = window->graphColors().nextGraphColor;
+    EXPECT_NE(next, Rgb(0x000000)); // one chance in 16.7 million of drawing black again
+    EXPECT_GE(ColorDistance(next, window->graphColors().backColor), 30);
+    EXPECT_EQ(ShownBackground(window->labcgraph), next);
+    EXPECT_EQ(Stored("color graph").toInt(), static_cast<int>(next));
+    EXPECT_EQ(redraws->size(), 0);
+
+    // Switched off, the last colour stays.
+    window->menurandom->trigger();
+    EXPECT_EQ(window->graphColors().nextGraphColor, next);
+    EXPECT_EQ(Stored("color graph").toInt(), static_cast<int>(next));
+    EXPECT_EQ(redraws->size(), 0);
+}
+
+TEST_F(MainWindowSettingsMenuTest, CtrlGInTheExpressionBoxTogglesTheGrid) {
+    ASSERT_NO_FATAL_FAILURE(FocusExpressionBox());
+    QTest::keyClick(window->inputfunc, Qt::Key_G, Qt::ControlModifier);
+    EXPECT_FALSE(window->menugrid->isChecked());
+    EXPECT_EQ(window->viewOptions().showGrid, 0);
+    EXPECT_EQ(GridPixels(), 0);
+    QTest::keyClick(window->inputfunc, Qt::Key_G, Qt::ControlModifier);
+    EXPECT_TRUE(window->menugrid->isChecked());
+    EXPECT_GT(GridPixels(), 0);
+    EXPECT_EQ(window->inputfunc->text(), "");
+}
+
+TEST_F(MainWindowSettingsMenuTest, CtrlAInTheExpressionBoxTogglesTheAspectNotSelectAll) {
+    ASSERT_NO_FATAL_FAILURE(FocusExpressionBox());
+    window->inputfunc->setText("x+1");
+    window->inputfunc->deselect();
+    QTest::keyClick(window->inputfunc, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_FALSE(window->menuaspect->isChecked());
+    EXPECT_EQ(window->viewOptions().keepAspect, 0);
+    EXPECT_EQ(Stored("Keep Aspect").toInt(), 0);
+    EXPECT_FALSE(window->inputfunc->hasSelectedText());
+    EXPECT_EQ(window->inputfunc->text(), "x+1");
+    QTest::keyClick(window->inputfunc, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_TRUE(window->menuaspect->isChecked());
+    EXPECT_EQ(window->viewOptions().keepAspect, 1);
+}
+
+TEST_F(MainWindowSettingsMenuTest, CtrlNAndCtrlRWorkFromTheExpressionBox) {
+    ASSERT_NO_FATAL_FAILURE(FocusExpressionBox());
+    QTest::keyClick(window->inputfunc, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(inputBox.questions.size(), 1u);
+    QTest::keyClick(window->inputfunc, Qt::Key_R, Qt::ControlModifier);
+    EXPECT_TRUE(window->menurandom->isChecked());
+    EXPECT_EQ(window->viewOptions().randomColor, 1);
+}
+
+} // namespace
+} // namespace plotmere
