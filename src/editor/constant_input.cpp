@@ -11,17 +11,6 @@ namespace {
 constexpr double LowestConstant = -99999;
 constexpr double HighestConstant = 99999;
 
-// Typed "0.5" and ".5" mean the same; the canonical form has no zero before the point.
-std::string WithoutZeroBeforePoint(std::string text) {
-    if (text.starts_with("0.")) {
-        text.erase(0, 1);
-    }
-    if (text.starts_with("-0.")) {
-        text.erase(1, 1);
-    }
-    return text;
-}
-
 } // namespace
 
 ConstantAnswer ReadConstantInput(const QString& answer) {

@@ -200,6 +200,17 @@ bool IsCanonicalNumeral(std::string_view text) {
     return NumberToText(TextToNumber(text), DoublePrecisionDigits) == text;
 }
 
+std::string WithoutZeroBeforePoint(std::string_view typed) {
+    std::string text(typed);
+    if (text.starts_with("0.")) {
+        text.erase(0, 1);
+    }
+    if (text.starts_with("-0.")) {
+        text.erase(1, 1);
+    }
+    return text;
+}
+
 double RoundHalfEven(double value) {
     return std::nearbyint(value);
 }

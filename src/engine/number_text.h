@@ -25,6 +25,10 @@ double TextToNumber(std::string_view text);
 // True when `text` is exactly the 15-digit NumberToText of its own TextToNumber.
 bool IsCanonicalNumeral(std::string_view text);
 
+// A number typed into an input box may carry the zero before the point that the canonical form
+// leaves out: "0.5" becomes ".5" and "-0.5" becomes "-.5"; other texts stay as they are.
+std::string WithoutZeroBeforePoint(std::string_view typed);
+
 // Nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
 double RoundHalfEven(double value);
 

@@ -16,17 +16,6 @@ constexpr float HighestRangeValue = 99999;
 constexpr double ShortestSpanToHalve = 2;
 constexpr double LongestSpanToDouble = 10000;
 
-// Typed ".5" and "0.5" mean the same; the canonical form has no zero before the point.
-std::string WithoutZeroBeforePoint(std::string text) {
-    if (text.starts_with("0.")) {
-        text.erase(0, 1);
-    }
-    if (text.starts_with("-0.")) {
-        text.erase(1, 1);
-    }
-    return text;
-}
-
 float OneAbove(float value) {
     return static_cast<float>(static_cast<double>(value) + 1);
 }

@@ -179,3 +179,19 @@ TEST(RoundHalfEvenSaturatedTest, ClampsInsteadOfFailing) {
 
 } // namespace
 } // namespace plotmere
+
+namespace plotmere {
+namespace {
+
+TEST(WithoutZeroBeforePointTest, DropsOnlyTheZeroBeforeTheDecimalPoint) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"0.5", ".5"},    {"-0.5", "-.5"},  {"0.", "."},      {"-0.", "-."},
+        {"00.5", "00.5"}, {"10.5", "10.5"}, {"0", "0"},       {"-0", "-0"},
+        {".5", ".5"},     {"", ""},         {"0.0.5", ".0.5"}};
+    for (const auto& [typed, shortened] : rows) {
+        EXPECT_EQ(WithoutZeroBeforePoint(typed), shortened) << typed;
+    }
+}
+
+} // namespace
+} // namespace plotmere
