@@ -196,6 +196,7 @@ private:
     int resizeTicks_ = 0;
     // Placement as stored, applied once more when the window manager's frame becomes known.
     QRect storedOuterPlacement_;
+    QRect storedPlacementTwips_; // left, top, width, height as read from the store
     bool placementCorrected_ = false;
     QSize appliedSize_;
     QMargins lastNormalMargins_;

@@ -53,6 +53,7 @@ void MainWindow::restorePlacement() {
     const int top = store_.ReadSettingInt("Window Top", 2000);
     const int height = store_.ReadSettingInt("Window Height", PixelsToTwips(outer.height()));
     const int width = store_.ReadSettingInt("Window Width", PixelsToTwips(outer.width()));
+    storedPlacementTwips_ = {left, top, width, height};
     const QRect stored(Twips(left), Twips(top), Twips(width), Twips(height));
     storedOuterPlacement_ = KeepOnScreen(stored, AvailableScreens(), MinimumOuterSize,
                                          QPoint(Twips(4000), Twips(2000)));
@@ -79,10 +80,16 @@ void MainWindow::savePlacement() {
     const QRect inner = normal || !normalGeometry().isValid() ? geometry() : normalGeometry();
     const QMargins margins = normal ? outerMargins() : lastNormalMargins_;
     const QRect outer = inner.marginsAdded(margins);
-    store_.WriteSettingInt("Window Left", PixelsToTwips(outer.left()));
-    store_.WriteSettingInt("Window Top", PixelsToTwips(outer.top()));
-    store_.WriteSettingInt("Window Height", PixelsToTwips(outer.height()));
-    store_.WriteSettingInt("Window Width", PixelsToTwips(outer.width()));
+    // Twips are finer than pixels: a value whose pixel did not change is written back as it
+    // was read, so that starting and closing leave the store exactly as it was.
+    const auto twips = [](int pixels, int read) {
+        return Twips(read) == pixels ? read : PixelsToTwips(pixels);
+    };
+    const QRect& read = storedPlacementTwips_;
+    store_.WriteSettingInts({{"Window Left", twips(outer.left(), read.x())},
+                             {"Window Top", twips(outer.top(), read.y())},
+                             {"Window Height", twips(outer.height(), read.height())},
+                             {"Window Width", twips(outer.width(), read.width())}});
 }
 
 void MainWindow::on_Form1_resize() {

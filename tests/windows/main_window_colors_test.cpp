@@ -4,6 +4,8 @@
 #include "themes/graph_colors.h"
 #include "windows/clickable_label.h"
 
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 
@@ -80,6 +82,7 @@ TEST_F(MainWindowColorsTest, NewBackgroundRepaintsTheAreaWithItsGrid) {
     EXPECT_EQ(CountPixels(picture(), Rgb(0xFFFFFF)), 0);
     EXPECT_EQ(CountPixels(picture(), Rgb(0xEBEBEB)), 0);
     EXPECT_GT(CountPixels(picture(), Rgb(0x477A85)), 0);
+    EXPECT_TRUE(testing_support::ShowsEmptyArea(*window));
 }
 
 TEST_F(MainWindowColorsTest, NewAxisColourRedrawsTheAxes) {
@@ -89,6 +92,7 @@ TEST_F(MainWindowColorsTest, NewAxisColourRedrawsTheAxes) {
     const QPoint onAxis = AxisPixel();
     EXPECT_TRUE(PixelIs(picture(), onAxis.x(), onAxis.y(), axis));
     EXPECT_EQ(CountPixels(picture(), Rgb(0x8080FF)), 0);
+    EXPECT_TRUE(testing_support::ShowsEmptyArea(*window));
 }
 
 TEST_F(MainWindowColorsTest, CancelKeepsTheColourButStoresItAgain) {
@@ -136,8 +140,35 @@ TEST_F(MainWindowColorsTest, DarkPresetSetsAllFourColoursAndRedraws) {
     EXPECT_TRUE(PixelIs(picture(), 0, 0, Rgb(0x202020)));
     EXPECT_GT(CountPixels(picture(), Rgb(0x343434)), 0);
     EXPECT_EQ(CountPixels(picture(), Rgb(0xFFFFFF)), 0);
+    EXPECT_TRUE(testing_support::ShowsEmptyArea(*window));
     const QPoint onAxis = AxisPixel();
     EXPECT_TRUE(PixelIs(picture(), onAxis.x(), onAxis.y(), Rgb(0x8080FF)));
+}
+
+TEST_F(MainWindowColorsTest, DarkPresetRedrawsPlottedGraphsInTheirOwnColours) {
+    colorPicker.pickNext(Rgb(0x0000FF));
+    QTest::mouseClick(window->labcgraph, Qt::LeftButton);
+    window->inputfunc->setText("x");
+    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    ASSERT_EQ(window->graphList().graphCount(), 1);
+    const int graphPixels = CountPixels(picture(), Rgb(0x0000FF));
+    ASSERT_GT(graphPixels, 0);
+
+    QTest::mouseClick(window->labcolordark, Qt::LeftButton);
+    EXPECT_EQ(window->graphColors().nextGraphColor, Rgb(0xE6E6E6));
+    EXPECT_GT(CountPixels(picture(), Rgb(0x0000FF)), graphPixels / 2);
+    EXPECT_EQ(CountPixels(picture(), Rgb(0xE6E6E6)), 0);
+    EXPECT_TRUE(PixelIs(picture(), 0, 0, Rgb(0x202020)));
+}
+
+TEST_F(MainWindowColorsTest, NewBackgroundKeepsThePlottedGraphs) {
+    window->inputfunc->setText("x");
+    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    ASSERT_GT(CountPixels(picture(), Rgb(0x000000)), 0);
+    colorPicker.pickNext(Rgb(0xFFFFE0));
+    QTest::mouseClick(window->labcback, Qt::LeftButton);
+    EXPECT_GT(CountPixels(picture(), Rgb(0x000000)), 0);
+    EXPECT_TRUE(PixelIs(picture(), 0, 0, Rgb(0xFFFFE0)));
 }
 
 TEST_F(MainWindowColorsTest, LightPresetRestoresTheDefaults) {
@@ -158,6 +189,7 @@ TEST_F(MainWindowColorsTest, LightPresetRestoresTheDefaults) {
     EXPECT_TRUE(PixelIs(picture(), 0, 0, Rgb(0xFFFFFF)));
     EXPECT_GT(CountPixels(picture(), Rgb(0xEBEBEB)), 0);
     EXPECT_EQ(CountPixels(picture(), Rgb(0x202020)), 0);
+    EXPECT_TRUE(testing_support::ShowsEmptyArea(*window));
 }
 
 TEST_F(MainWindowColorsTest, PresetReplacesTheNextColourInRandomMode) {

@@ -3,19 +3,19 @@
 
 #include "engine/number_text.h"
 #include "themes/graph_colors.h"
-#include "themes/widget_colors.h"
 #include "windows/clickable_label.h"
 #include "windows/message_window.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 
 #include <cmath>
 #include <cstdint>
+#include <memory>
 
 namespace plotmere {
 namespace {
@@ -89,6 +89,8 @@ TEST_F(MainWindowSettingsMenuTest, AcceptedCountsAreRoundedToHundreds) {
         EXPECT_EQ(window->viewOptions().sampleCount, count) << answer;
         EXPECT_EQ(Stored("Num of Samples").toInt(), count) << answer;
         EXPECT_EQ(redraws->size(), 1) << answer;
+        // Drawn in the units of the new count.
+        EXPECT_TRUE(testing_support::ShowsEmptyArea(*window)) << answer;
     }
 }
 
@@ -156,10 +158,23 @@ TEST_F(MainWindowSettingsMenuTest, GridSwitchRedrawsWithAndWithoutTheGrid) {
     window->menugrid->trigger();
     EXPECT_EQ(redraws->size(), 1);
     EXPECT_EQ(GridPixels(), 0);
+    EXPECT_TRUE(testing_support::ShowsEmptyArea(*window));
     EXPECT_GT(CountPixels(picture(), window->graphColors().axisColor), 0);
     window->menugrid->trigger();
     EXPECT_EQ(redraws->size(), 2);
     EXPECT_GT(GridPixels(), 0);
+}
+
+TEST_F(MainWindowSettingsMenuTest, GridSwitchRedrawsThePlottedGraphsToo) {
+    window->inputfunc->setText("x");
+    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    ASSERT_EQ(window->graphList().graphCount(), 1);
+    const int graphPixels = CountPixels(picture(), Rgb(0x000000));
+    ASSERT_GT(graphPixels, 0);
+    window->menugrid->trigger();
+    EXPECT_EQ(GridPixels(), 0);
+    // The line y = x crosses no more grid lines, so at least as many of its pixels show.
+    EXPECT_GE(CountPixels(picture(), Rgb(0x000000)), graphPixels);
 }
 
 TEST_F(MainWindowSettingsMenuTest, SingularSwitchRedraws) {
@@ -213,6 +228,7 @@ TEST_F(MainWindowAspectOffTest, AspectSwitchedOnRecomputesStoresAndRedraws) {
     EXPECT_EQ(Stored("y min").toString(), "-5");
     EXPECT_EQ(window->labymax->text(), text);
     EXPECT_EQ(redraws->size(), 1);
+    EXPECT_TRUE(testing_support::ShowsEmptyArea(*window));
     // The horizontal axis sits where the new range puts it.
     const QPoint origin = testing_support::PixelOf(*window, 0, 0);
     EXPECT_TRUE(testing_support::PixelIs(picture(), origin.x() / 2, origin.y(),

@@ -3,19 +3,18 @@
 
 #include "engine/number_text.h"
 #include "themes/graph_colors.h"
-#include "themes/widget_colors.h"
 #include "windows/clickable_label.h"
 
 #include <QAction>
-#include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 
 #include <cmath>
-#include <limits>
 #include <map>
+#include <ostream>
 
 namespace plotmere {
 namespace {
@@ -52,8 +51,12 @@ protected:
 
     // The platform adds the frame and delivers the final geometry of a shown window a moment
     // after it is shown; nobody closes a window before that.
+    // The window shows a stored placement at the nearest whole pixels.
     bool ShowsSoon(const Placement& expected) const {
-        return QTest::qWaitFor([&] { return ShownPlacement() == expected; }, 2000);
+        const auto onPixels = [](int twips) { return PixelsToTwips(Twips(twips)); };
+        const Placement shown{onPixels(expected.left), onPixels(expected.top),
+                              onPixels(expected.height), onPixels(expected.width)};
+        return QTest::qWaitFor([&] { return ShownPlacement() == shown; }, 2000);
     }
     static void LetGeometrySettle() { QTest::qWait(100); }
 
@@ -124,6 +127,7 @@ TEST_F(MainWindowStartupTest, FirstRunCreatesEveryValueItReadsWithItsDefault) {
     EXPECT_EQ(window->labxmax->text(), "7");
     EXPECT_EQ(window->labymin->text(), "-5");
     EXPECT_EQ(window->labymax->text(), Text(top));
+    EXPECT_TRUE(testing_support::ShowsEmptyArea(*window));
 }
 
 TEST_F(MainWindowStartupTest, FirstRunShowsTheDefaultSwitchesColoursAndPicture) {
@@ -247,6 +251,7 @@ TEST_F(MainWindowStartupTest, ChangesMadeBeforeARestartAreThereAfterIt) {
     EXPECT_EQ(ShownBackground(window->labcgraph), picked[2]);
     EXPECT_TRUE(PixelIs(picture(), 0, 0, picked[0]));
     EXPECT_EQ(GridPixels(), 0);
+    EXPECT_TRUE(testing_support::ShowsEmptyArea(*window));
 }
 
 TEST_F(MainWindowStartupTest, RandomColourModeDrawsANewColourAtStart) {
@@ -264,10 +269,12 @@ TEST_F(MainWindowStartupTest, RandomColourModeDrawsANewColourAtStart) {
 TEST_F(MainWindowStartupTest, PlacementDoesNotCreepFromRunToRun) {
     ASSERT_NO_FATAL_FAILURE(startWindow());
     LetGeometrySettle();
-    // The first close stores what the first run made of the defaults (whole pixels, the
-    // minimum size); from then on a start and a close with nothing changed keep it exactly.
+    // The first close stores what the first run made of the defaults (the minimum size); from
+    // then on a start and a close with nothing changed keep every value exactly.
     ASSERT_NO_FATAL_FAILURE(restartWindow());
     const Placement settled = StoredPlacement();
+    EXPECT_EQ(settled.left, 4000) << "the default position falls between pixels and stays";
+    EXPECT_EQ(settled.top, 2000);
     EXPECT_TRUE(ShowsSoon(settled)) << ::testing::PrintToString(ShownPlacement());
     for (int run = 1; run <= 2; ++run) {
         ASSERT_NO_FATAL_FAILURE(restartWindow());
@@ -278,7 +285,7 @@ TEST_F(MainWindowStartupTest, PlacementDoesNotCreepFromRunToRun) {
 }
 
 TEST_F(MainWindowStartupTest, StoredPlacementIsKeptExactly) {
-    const Placement stored{1500, 750, 8985, 9000}; // whole pixels, at least the minimum
+    const Placement stored{1507, 744, 8990, 9004}; // between whole pixels, above the minimum
     Seed({{"Window Left", stored.left},
           {"Window Top", stored.top},
           {"Window Height", stored.height},
@@ -340,6 +347,20 @@ TEST_F(MainWindowStartupTest, ClosingWhileMaximisedStoresTheNormalPlacement) {
     EXPECT_TRUE(ShowsSoon(normal)) << ::testing::PrintToString(ShownPlacement());
 }
 
+TEST_F(MainWindowStartupTest, ClosingWhileMinimisedStoresTheNormalPlacement) {
+    const Placement normal{1500, 750, 8985, 9000};
+    Seed({{"Window Left", normal.left},
+          {"Window Top", normal.top},
+          {"Window Height", normal.height},
+          {"Window Width", normal.width}});
+    ASSERT_NO_FATAL_FAILURE(startWindow());
+    ASSERT_TRUE(ShowsSoon(normal)) << ::testing::PrintToString(ShownPlacement());
+    window->showMinimized();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->isMinimized(); }));
+    window->close();
+    EXPECT_EQ(StoredPlacement(), normal);
+}
+
 // Values the program never writes itself; the window must start and draw all the same.
 TEST_F(MainWindowStartupTest, AbsurdStoredValuesStartNormally) {
     const QString longDigits(100000, QLatin1Char('9'));
@@ -362,7 +383,7 @@ TEST_F(MainWindowStartupTest, AbsurdStoredValuesStartNormally) {
         {{"x min", "-1e39"},
          {"x max", "1e39"},
          {"y min", "-1e39"},
-         {"y max", "1e39"},
+         {"y max", "7"},
          {"Num of Samples", 2147483647}},
         {{"x min", "-" + longDigits},
          {"x max", longDigits},
@@ -383,9 +404,13 @@ TEST_F(MainWindowStartupTest, AbsurdStoredValuesStartNormally) {
         const QImage image = picture();
         ASSERT_FALSE(image.isNull()) << "case " << caseNumber;
         EXPECT_TRUE(PixelIs(image, 0, 0, window->graphColors().backColor)) << "case " << caseNumber;
-        // The Settings menu still works.
+        EXPECT_TRUE(testing_support::ShowsEmptyArea(*window)) << "case " << caseNumber;
+        // The Settings menu still works, and a graph can be drawn over this range.
         window->menugrid->trigger();
         EXPECT_EQ(Stored("Show Grid").toInt(), 0) << "case " << caseNumber;
+        window->inputfunc->setText("1/x");
+        QTest::mouseClick(window->Command1, Qt::LeftButton);
+        EXPECT_EQ(window->graphList().graphCount(), 1) << "case " << caseNumber;
         window->close();
         window.reset();
     }

@@ -2,6 +2,7 @@
 
 #include "themes/color_value.h"
 #include "view/drawing_units.h"
+#include "view/graph_area.h"
 #include "view/graph_canvas.h"
 #include "windows/main_window.h"
 
@@ -52,6 +53,20 @@ inline QPoint PixelOf(const MainWindow& window, double x, double y) {
     const PixelMapping map(DrawingUnits::ForSampleCount(n), image.width(), image.height());
     return QPoint(map.column(static_cast<float>(XUnits(x, window.viewRange(), n))),
                   map.row(static_cast<float>(YUnits(y, window.viewRange()))));
+}
+
+// The empty graph area as the window's range, options and colours draw it now.
+inline QImage EmptyAreaFor(const MainWindow& window) {
+    QImage expected(window.grafik->image().size(), QImage::Format_RGB32);
+    DrawEmptyGraphArea(expected, window.viewRange(), window.viewOptions(), window.graphColors());
+    return expected;
+}
+
+// True when the window's picture is its empty graph area, pixel for pixel.
+inline bool ShowsEmptyArea(const MainWindow& window) {
+    QImage shown = window.grafik->image();
+    shown.setDevicePixelRatio(1);
+    return shown == EmptyAreaFor(window);
 }
 
 } // namespace plotmere::testing_support
