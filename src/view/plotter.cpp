@@ -5,19 +5,20 @@
 #include "view/singular_lattice.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstddef>
 #include <limits>
 #include <span>
+#include <vector>
 
 namespace plotmere {
 
 namespace {
 
-// Samples are evaluated a chunk at a time and drawn right away: the evaluator's dispatch is paid
-// once per chunk, and no list of the whole graph's points is ever built.
-constexpr std::size_t ChunkSize = 1024;
+// Samples are evaluated a block at a time and drawn soon after: the evaluator's dispatch is paid
+// once per block, a block is worth handing to another thread, and no list of the whole graph's
+// points is ever built.
+constexpr std::size_t BlockSize = 1024;
 
 // The bottom and top edges of the data rectangle, where marks go.
 constexpr float BottomEdge = 0;
@@ -32,55 +33,33 @@ bool CanDrawInto(const QImage& image) {
            pixelCount <= std::numeric_limits<std::int32_t>::max();
 }
 
-// Draws evaluated samples straight into the image's pixels. Locating a sample is PixelMapping's
-// arithmetic written out for positions inside the raster, where its floor is a plain truncation;
-// anything outside is clipped, as Raster's point clips it. Marks are Raster's dots. Without a
-// call per sample, drawing costs a fraction of the evaluation.
-class SampleDrawer {
+// What becomes of a sample: the index of its point's pixel, or one of these.
+constexpr std::int32_t Undefined = -1; // a mark
+constexpr std::int32_t Invisible = -2; // outside the y range or the raster
+
+// Works out where evaluated samples land. Locating a sample is PixelMapping's arithmetic written
+// out for positions inside the raster, where its floor is a plain truncation; anything outside
+// is clipped, as Raster's point clips it. It reads nothing but its own copies, so any thread
+// may locate the block it has just evaluated; only the painting waits for the drawing thread.
+class SampleLocator {
 public:
-    SampleDrawer(QImage& image, const DrawingUnits& units, ColorValue graphColor,
-                 ColorValue outOfRangeColor, const ViewRange& range)
-        : raster_(image, units)
-        , pixels_(reinterpret_cast<QRgb*>(image.bits()))
-        , stride_(image.bytesPerLine() / static_cast<int>(sizeof(QRgb)))
+    SampleLocator(const QImage& image, const DrawingUnits& units, const ViewRange& range)
+        : stride_(image.bytesPerLine() / static_cast<int>(sizeof(QRgb)))
         , width_(image.width())
         , height_(image.height())
         , left_(units.left)
         , top_(units.top)
         , columnsPerUnit_(width_ / units.width)
         , rowsPerUnit_(height_ / units.height)
-        , graphPixel_(ToPixel(graphColor))
-        , outOfRangeColor_(outOfRangeColor)
         , yMin_(range.Ymin)
         , yMax_(range.Ymax)
         , ySpan_(static_cast<double>(range.Ymax) - range.Ymin) {}
 
-    // Samples first ... first + ys.size() - 1, in order, so that where a point and a mark share
-    // a pixel the later sample wins, as it would drawn one by one.
-    void draw(std::int32_t first, std::span<const double> ys) {
-        locate(first, ys);
-        QRgb* const pixels = pixels_;
-        const QRgb graphPixel = graphPixel_;
-        const std::int32_t* where = where_.data();
-        for (std::size_t i = 0; i < ys.size(); ++i) {
-            if (where[i] >= 0) {
-                pixels[where[i]] = graphPixel;
-            } else if (where[i] == Undefined) {
-                const float k = static_cast<float>(first) + static_cast<float>(i);
-                raster_.dot(k, BottomEdge, outOfRangeColor_);
-                raster_.dot(k, TopEdge, outOfRangeColor_);
-            }
-        }
-    }
-
-private:
-    static constexpr std::int32_t Undefined = -1;
-    static constexpr std::int32_t Invisible = -2;
-
-    // where_[i]: the pixel index of sample first + i's point, or Undefined (a mark), or Invisible
-    // (outside the y range or the raster). Free of calls and branches, with the members in
-    // locals, so that the compiler handles several samples per instruction.
-    void locate(std::int32_t first, std::span<const double> ys) {
+    // where[i]: the pixel of sample first + i, or Undefined, or Invisible. Free of calls and
+    // branches, with the members in locals, so that the compiler handles several samples per
+    // instruction.
+    void locate(std::int32_t first, std::span<const double> ys,
+                std::span<std::int32_t> places) const {
         const double yMin = yMin_;
         const double yMax = yMax_;
         const double ySpan = ySpan_;
@@ -93,7 +72,7 @@ private:
         // Integers, so (first - left) + i is exactly k - left.
         const double firstColumnPosition = static_cast<double>(first) - left_;
         const double* y = ys.data();
-        std::int32_t* where = where_.data();
+        std::int32_t* where = places.data();
         const auto count = static_cast<std::int32_t>(ys.size());
         for (std::int32_t i = 0; i < count; ++i) {
             // The vertical position reaches the drawing in single precision.
@@ -112,8 +91,7 @@ private:
         }
     }
 
-    Raster raster_;
-    QRgb* pixels_;
+private:
     std::int32_t stride_;
     int width_;
     int height_;
@@ -121,42 +99,94 @@ private:
     double top_;
     double columnsPerUnit_;
     double rowsPerUnit_;
-    QRgb graphPixel_;
-    ColorValue outOfRangeColor_;
     double yMin_;
     double yMax_;
     double ySpan_;
-    std::array<std::int32_t, ChunkSize> where_;
 };
 
-// Collects the lattice values the walks test, evaluates them a chunk at a time and marks the
-// singular ones.
+// Paints located samples straight into the image's pixels; marks are Raster's dots. Without a
+// call per sample, drawing costs a fraction of the evaluation.
+class SamplePainter {
+public:
+    SamplePainter(QImage& image, const DrawingUnits& units, ColorValue graphColor,
+                  ColorValue outOfRangeColor)
+        : raster_(image, units)
+        , pixels_(reinterpret_cast<QRgb*>(image.bits()))
+        , graphPixel_(ToPixel(graphColor))
+        , outOfRangeColor_(outOfRangeColor) {}
+
+    // Samples first ... first + places.size() - 1, in order, so that where a point and a mark
+    // share a pixel the later sample wins, as it would drawn one by one.
+    void paint(std::int32_t first, std::span<const std::int32_t> places) {
+        QRgb* const pixels = pixels_;
+        const QRgb graphPixel = graphPixel_;
+        const std::int32_t* where = places.data();
+        for (std::size_t i = 0; i < places.size(); ++i) {
+            if (where[i] >= 0) {
+                pixels[where[i]] = graphPixel;
+            } else if (where[i] == Undefined) {
+                const float k = static_cast<float>(first) + static_cast<float>(i);
+                raster_.dot(k, BottomEdge, outOfRangeColor_);
+                raster_.dot(k, TopEdge, outOfRangeColor_);
+            }
+        }
+    }
+
+private:
+    Raster raster_;
+    QRgb* pixels_;
+    QRgb graphPixel_;
+    ColorValue outOfRangeColor_;
+};
+
+// Blocks of values, one per slot or per thread, a cache line apart: a thread writing its own
+// block never takes a line away from another thread.
+template <typename Value> class BlockArrays {
+public:
+    explicit BlockArrays(std::size_t blockCount)
+        : values_(blockCount * Stride) {}
+
+    std::span<Value> block(std::size_t index, std::size_t count) {
+        return {values_.data() + index * Stride, count};
+    }
+
+private:
+    static constexpr std::size_t Stride = BlockSize + 64 / sizeof(Value);
+    std::vector<Value> values_;
+};
+
+// Samples first ... first + count - 1.
+struct SampleBlock {
+    std::int32_t first;
+    std::size_t count;
+
+    static SampleBlock Number(std::size_t block, std::int32_t n) {
+        const auto first = static_cast<std::int32_t>(block * BlockSize);
+        return {first, std::min(BlockSize, static_cast<std::size_t>(n - first) + 1)};
+    }
+};
+
+std::size_t BlocksFor(std::size_t values) {
+    return (values + BlockSize - 1) / BlockSize;
+}
+
+// Marks the singular values among the evaluated lattice values, in the order of the walks.
 class SingularMarker {
 public:
-    SingularMarker(QImage& image, const TokenList& tokens, ColorValue color, const ViewRange& range,
+    SingularMarker(QImage& image, ColorValue color, const ViewRange& range,
                    std::int32_t sampleCount)
         : raster_(image, DrawingUnits::ForSampleCount(sampleCount))
-        , tokens_(tokens)
         , color_(color)
         , range_(range)
         , sampleCount_(sampleCount) {}
 
-    void test(double x) {
-        xs_[count_++] = x;
-        if (count_ == ChunkSize) {
-            flush();
-        }
-    }
-
-    void flush() {
-        EvaluateExpression(tokens_, std::span(xs_.data(), count_), std::span(ys_.data(), count_));
-        for (std::size_t i = 0; i < count_; ++i) {
+    void markSingular(std::span<const double> xs, std::span<const double> ys) {
+        for (std::size_t i = 0; i < xs.size(); ++i) {
             // NaN fails the comparison: it is not singular.
-            if (std::fabs(ys_[i]) >= UndefinedValue) {
-                mark(static_cast<float>(XUnits(xs_[i], range_, sampleCount_)));
+            if (std::fabs(ys[i]) >= UndefinedValue) {
+                mark(static_cast<float>(XUnits(xs[i], range_, sampleCount_)));
             }
         }
-        count_ = 0;
     }
 
 private:
@@ -173,13 +203,9 @@ private:
     }
 
     Raster raster_;
-    const TokenList& tokens_;
     ColorValue color_;
     const ViewRange& range_;
     std::int32_t sampleCount_;
-    std::array<double, ChunkSize> xs_;
-    std::array<double, ChunkSize> ys_;
-    std::size_t count_ = 0;
     int lastPixelColumn_ = std::numeric_limits<int>::min();
 };
 
@@ -187,42 +213,92 @@ private:
 
 void PlotGraph(QImage& image, std::string_view postfixText, ColorValue graphColor,
                ColorValue outOfRangeColor, const ViewRange& range, const ViewOptions& options) {
-    PlotGraph(image, LoadTokenList(postfixText), graphColor, outOfRangeColor, range, options);
+    PlotWorkers callerAlone(1);
+    PlotGraph(image, LoadTokenList(postfixText), graphColor, outOfRangeColor, range, options,
+              callerAlone);
+}
+
+void PlotGraph(QImage& image, std::string_view postfixText, ColorValue graphColor,
+               ColorValue outOfRangeColor, const ViewRange& range, const ViewOptions& options,
+               PlotWorkers& workers) {
+    PlotGraph(image, LoadTokenList(postfixText), graphColor, outOfRangeColor, range, options,
+              workers);
 }
 
 void PlotGraph(QImage& image, const TokenList& tokens, ColorValue graphColor,
                ColorValue outOfRangeColor, const ViewRange& range, const ViewOptions& options) {
+    PlotWorkers callerAlone(1);
+    PlotGraph(image, tokens, graphColor, outOfRangeColor, range, options, callerAlone);
+}
+
+void PlotGraph(QImage& image, const TokenList& tokens, ColorValue graphColor,
+               ColorValue outOfRangeColor, const ViewRange& range, const ViewOptions& options,
+               PlotWorkers& workers) {
     if (!CanDrawInto(image)) {
         return;
     }
     const std::int32_t n = UsableSampleCount(options.sampleCount);
-    SampleDrawer drawer(image, DrawingUnits::ForSampleCount(n), graphColor, outOfRangeColor, range);
-    std::array<double, ChunkSize> xs;
-    std::array<double, ChunkSize> ys;
-    for (std::int32_t first = 0; first <= n; first += static_cast<std::int32_t>(ChunkSize)) {
-        const auto count = std::min(static_cast<std::int32_t>(ChunkSize), n - first + 1);
-        for (std::int32_t i = 0; i < count; ++i) {
-            xs[static_cast<std::size_t>(i)] = SampleX(first + i, n, range);
-        }
-        const auto samples = static_cast<std::size_t>(count);
-        EvaluateExpression(tokens, std::span(xs.data(), samples), std::span(ys.data(), samples));
-        drawer.draw(first, std::span(ys.data(), samples));
-    }
+    const DrawingUnits units = DrawingUnits::ForSampleCount(n);
+    const SampleLocator locator(image, units, range);
+    SamplePainter painter(image, units, graphColor, outOfRangeColor);
+    // Only where the samples land passes from thread to thread; the x and y values stay in the
+    // cache of the thread that evaluates them.
+    BlockArrays<double> xsOf(workers.threadCount());
+    BlockArrays<double> ysOf(workers.threadCount());
+    BlockArrays<std::int32_t> placesIn(workers.slotCount());
+    workers.run(
+        BlocksFor(static_cast<std::size_t>(n) + 1),
+        [&](std::size_t block, std::size_t slot, unsigned thread) {
+            const SampleBlock samples = SampleBlock::Number(block, n);
+            const std::span<double> xs = xsOf.block(thread, samples.count);
+            for (std::size_t i = 0; i < samples.count; ++i) {
+                xs[i] = SampleX(samples.first + static_cast<std::int32_t>(i), n, range);
+            }
+            const std::span<double> ys = ysOf.block(thread, samples.count);
+            EvaluateExpression(tokens, xs, ys);
+            locator.locate(samples.first, ys, placesIn.block(slot, samples.count));
+        },
+        [&](std::size_t block, std::size_t slot) {
+            const SampleBlock samples = SampleBlock::Number(block, n);
+            painter.paint(samples.first, placesIn.block(slot, samples.count));
+        });
 
     if (options.lookForSingular == 1) {
-        MarkSingularPoints(image, tokens, outOfRangeColor, range, options);
+        MarkSingularPoints(image, tokens, outOfRangeColor, range, options, workers);
     }
 }
 
 void MarkSingularPoints(QImage& image, const TokenList& tokens, ColorValue outOfRangeColor,
                         const ViewRange& range, const ViewOptions& options) {
+    PlotWorkers callerAlone(1);
+    MarkSingularPoints(image, tokens, outOfRangeColor, range, options, callerAlone);
+}
+
+void MarkSingularPoints(QImage& image, const TokenList& tokens, ColorValue outOfRangeColor,
+                        const ViewRange& range, const ViewOptions& options, PlotWorkers& workers) {
     if (!CanDrawInto(image)) {
         return;
     }
-    SingularMarker marker(image, tokens, outOfRangeColor, range,
-                          UsableSampleCount(options.sampleCount));
-    WalkSingularLattice(range, [&](double x) { marker.test(x); });
-    marker.flush();
+    SingularMarker marker(image, outOfRangeColor, range, UsableSampleCount(options.sampleCount));
+    const std::vector<LatticeStretch> stretches = LatticeStretches(range, BlockSize);
+    BlockArrays<double> xsIn(workers.slotCount());
+    BlockArrays<double> ysIn(workers.slotCount());
+    workers.run(
+        stretches.size(),
+        [&](std::size_t block, std::size_t slot, unsigned) {
+            const LatticeStretch& stretch = stretches[block];
+            const std::span<double> xs = xsIn.block(slot, stretch.count);
+            double x = stretch.first;
+            for (double& value : xs) {
+                value = x;
+                x += stretch.step;
+            }
+            EvaluateExpression(tokens, xs, ysIn.block(slot, stretch.count));
+        },
+        [&](std::size_t block, std::size_t slot) {
+            const std::size_t count = stretches[block].count;
+            marker.markSingular(xsIn.block(slot, count), ysIn.block(slot, count));
+        });
 }
 
 } // namespace plotmere

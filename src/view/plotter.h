@@ -2,6 +2,7 @@
 
 #include "engine/evaluator.h"
 #include "themes/color_value.h"
+#include "view/plot_workers.h"
 #include "view/view_state.h"
 
 #include <QImage>
@@ -23,14 +24,27 @@ inline double SampleX(std::int32_t k, std::int32_t n, const ViewRange& range) {
 // and a mark (dots on the bottom and top edges) in outOfRangeColor when y is undefined (1e9 or
 // NaN); other values are dropped. With lookForSingular on, the singular points follow. The
 // image is the graph canvas's 32-bit raster; an image of another depth is left untouched.
+//
+// With workers, the samples are evaluated on all of their threads while the calling thread
+// draws them in sample order; the picture is bit for bit the one drawn without them, which
+// evaluates and draws on the calling thread alone.
 void PlotGraph(QImage& image, std::string_view postfixText, ColorValue graphColor,
                ColorValue outOfRangeColor, const ViewRange& range, const ViewOptions& options);
+void PlotGraph(QImage& image, std::string_view postfixText, ColorValue graphColor,
+               ColorValue outOfRangeColor, const ViewRange& range, const ViewOptions& options,
+               PlotWorkers& workers);
 void PlotGraph(QImage& image, const TokenList& tokens, ColorValue graphColor,
                ColorValue outOfRangeColor, const ViewRange& range, const ViewOptions& options);
+void PlotGraph(QImage& image, const TokenList& tokens, ColorValue graphColor,
+               ColorValue outOfRangeColor, const ViewRange& range, const ViewOptions& options,
+               PlotWorkers& workers);
 
 // Marks, in outOfRangeColor, every x of the singular lattice (singular_lattice.h) inside the
-// x range at which |y| >= 1e9; NaN is not singular.
+// x range at which |y| >= 1e9; NaN is not singular. With workers, the lattice values are
+// evaluated on all of their threads.
 void MarkSingularPoints(QImage& image, const TokenList& tokens, ColorValue outOfRangeColor,
                         const ViewRange& range, const ViewOptions& options);
+void MarkSingularPoints(QImage& image, const TokenList& tokens, ColorValue outOfRangeColor,
+                        const ViewRange& range, const ViewOptions& options, PlotWorkers& workers);
 
 } // namespace plotmere

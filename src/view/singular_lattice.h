@@ -2,7 +2,10 @@
 
 #include "view/view_state.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace plotmere {
 
@@ -41,11 +44,43 @@ template <typename Test> void WalkLattice(double step, const ViewRange& range, T
     }
 }
 
-// The four walks in their order: pi/8 up, pi/8 down, 1 up, 1 down.
+// The steps of the four walks in their order: pi/8 up, pi/8 down, 1 up, 1 down.
+inline constexpr std::array<double, 4> LatticeSteps = {EighthOfPi, -EighthOfPi, 1.0, -1.0};
+
+// The four walks in their order.
 template <typename Test> void WalkSingularLattice(const ViewRange& range, Test&& test) {
-    for (const double step : {EighthOfPi, -EighthOfPi, 1.0, -1.0}) {
+    for (const double step : LatticeSteps) {
         WalkLattice(step, range, test);
     }
+}
+
+// `count` tested values of one walk: first, first + step, (first + step) + step, ... Repeating
+// the walk's own additions gives the very same doubles, so a stretch can be evaluated on its
+// own, away from the walk and from the other stretches.
+struct LatticeStretch {
+    double first;
+    double step;
+    std::size_t count;
+};
+
+// What WalkSingularLattice tests, in its order, cut into stretches of at most maxCount values
+// (at least one). Walking costs a few additions per value, evaluating far more, so the walk
+// runs here once and the evaluation can be shared out.
+inline std::vector<LatticeStretch> LatticeStretches(const ViewRange& range, std::size_t maxCount) {
+    std::vector<LatticeStretch> stretches;
+    for (const double step : LatticeSteps) {
+        bool continues = false; // the last stretch is this walk's and x follows on from it
+        double next = 0;
+        WalkLattice(step, range, [&](double x) {
+            if (!continues || x != next || stretches.back().count >= maxCount) {
+                stretches.push_back({x, step, 0});
+            }
+            ++stretches.back().count;
+            next = x + step;
+            continues = true;
+        });
+    }
+    return stretches;
 }
 
 } // namespace plotmere

@@ -5,6 +5,7 @@
 #include "themes/graph_colors.h"
 #include "themes/theme_table.h"
 #include "view/graph_list.h"
+#include "view/plot_workers.h"
 #include "view/range_editing.h"
 #include "view/view_state.h"
 #include "windows/message_service.h"
@@ -183,6 +184,8 @@ private:
     GraphColors colors_;
     ParameterValues parameters_ = {0, 1, 2, 3, 4};
     GraphList graphs_;
+    // Evaluates each graph's samples on every core; drawing stays on this thread.
+    PlotWorkers plotWorkers_;
     FunctionHistory functionHistory_;
     ColorTheme theme_;
     // Secondary windows delete themselves when closed; these go null then.

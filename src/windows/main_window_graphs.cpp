@@ -41,7 +41,7 @@ std::uint64_t MainWindow::ResetGraphArea() {
 void MainWindow::PlotGraph(std::int32_t g) {
     const GraphEntry& entry = graphs_.graph(g);
     plotmere::PlotGraph(grafik->image(), entry.expression.postfixText, entry.graphColor,
-                        colors_.outOfRangeColor, range_, options_);
+                        colors_.outOfRangeColor, range_, options_, plotWorkers_);
     drawnSinceReset_.resize(std::max<std::size_t>(drawnSinceReset_.size(), g + 1));
     drawnSinceReset_[g] = true;
     grafik->update();

@@ -3,6 +3,7 @@
 #include "engine/compiler.h"
 #include "engine/evaluator.h"
 #include "view/drawing_units.h"
+#include "view/plot_workers.h"
 #include "view/raster.h"
 #include "view/singular_lattice.h"
 
@@ -11,9 +12,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cfenv>
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <memory>
 #include <numbers>
 #include <set>
 #include <string>
@@ -436,6 +439,84 @@ TEST(PlotterTest, AbsurdRangesFinishWithSoundPictures) {
     }
 }
 
+// Graphs drawn one over the other into a white image, on the calling thread alone or with
+// workers.
+QImage DrawnGraphs(const std::vector<std::string>& texts, const ViewRange& range,
+                   std::int32_t sampleCount, int width, int height, PlotWorkers* workers) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(ToQColor(Background));
+    ViewOptions options;
+    options.sampleCount = sampleCount;
+    options.lookForSingular = 1;
+    for (const std::string& text : texts) {
+        if (workers == nullptr) {
+            PlotGraph(image, PostfixOf(text), GraphColor, MarkColor, range, options);
+        } else {
+            PlotGraph(image, PostfixOf(text), GraphColor, MarkColor, range, options, *workers);
+        }
+    }
+    return image;
+}
+
+std::vector<std::unique_ptr<PlotWorkers>> WorkersOf(std::initializer_list<unsigned> counts) {
+    std::vector<std::unique_ptr<PlotWorkers>> all;
+    for (const unsigned count : counts) {
+        all.push_back(std::make_unique<PlotWorkers>(count));
+    }
+    return all;
+}
+
+TEST(PlotterTest, EveryThreadCountDrawsTheSamePicture) {
+    const struct {
+        std::vector<std::string> texts;
+        ViewRange range;
+        std::int32_t sampleCount;
+        int width, height;
+    } cases[] = {
+        {{"x*sin(5*x)", "sqrt(x)", "tan(x)"}, {-7, 7, -5, 6}, 10000, 480, 369},
+        {{"1/(x*tan(2*x))", "arcsin(x/2)"}, {-3.5f, 2.25f, -2, 2}, 12345, 333, 217},
+        {{"ln(x)+x%3"}, {-7, 7, -5, 6}, 200, 1001, 799},
+        {{"ln(-x)", "1/(x-12)", "0/(x-12)"}, {10, 20, -5, 6}, 1023, 641, 479},
+        {{"1000000000", "x^x"}, {-7, 7, -5, 6}, 1025, 202, 1012},
+        {{"x*sin(5*x)", "1/x"}, {-7, 7, -5, 6}, 100000, 1000, 800},
+        // Tens of thousands of lattice values, singular everywhere or near many of them.
+        {{"tan(x)", "2000000000"}, {-3000, 3000, -5, 6}, 100000, 999, 601},
+        // Rounding residues, drawn at a scale where every last bit shows.
+        {{"(x/3)*3-x"}, {-7, 7, -2e-15f, 2e-15f}, 54321, 517, 311},
+    };
+    const auto workers = WorkersOf({1, 2, 3, 8});
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.texts.front() << " with " << c.sampleCount
+                                        << " samples on " << c.width << "x" << c.height);
+        const QImage alone = DrawnGraphs(c.texts, c.range, c.sampleCount, c.width, c.height, {});
+        for (const auto& pool : workers) {
+            EXPECT_TRUE(DrawnGraphs(c.texts, c.range, c.sampleCount, c.width, c.height,
+                                    pool.get()) == alone)
+                << pool->threadCount() << " threads";
+        }
+    }
+}
+
+TEST(PlotterTest, HelpersDrawInTheCallersRoundingMode) {
+    const std::vector<std::string> texts = {"(x/3)*3-x", "sqrt(x)/7"};
+    const ViewRange range{-7, 7, -2e-15f, 2e-15f};
+    // Started before the mode changes: new threads would take it over anyway.
+    const auto workers = WorkersOf({2, 3, 8});
+    const QImage nearest = DrawnGraphs(texts, range, 100000, 640, 480, {});
+    ASSERT_EQ(std::fesetround(FE_UPWARD), 0);
+    const QImage alone = DrawnGraphs(texts, range, 100000, 640, 480, {});
+    std::vector<QImage> shared;
+    for (const auto& pool : workers) {
+        shared.push_back(DrawnGraphs(texts, range, 100000, 640, 480, pool.get()));
+    }
+    std::fesetround(FE_TONEAREST);
+
+    ASSERT_FALSE(alone == nearest); // the rounding mode shows in this picture
+    for (const QImage& image : shared) {
+        EXPECT_TRUE(image == alone);
+    }
+}
+
 // The x values one walk tests.
 std::vector<double> TestedBy(double step, const ViewRange& range) {
     std::vector<double> tested;
@@ -477,6 +558,32 @@ TEST(SingularLatticeTest, WalksTestFromTheNearEndToTheFarEnd) {
         if (c.count > 0) {
             EXPECT_NEAR(tested.front(), c.first, 1e-12);
             EXPECT_NEAR(tested.back(), c.last, 1e-12);
+        }
+    }
+}
+
+TEST(SingularLatticeTest, StretchesRepeatTheWalksExactly) {
+    const ViewRange ranges[] = {
+        {-7, 7, -5, 6}, {10, 20, -5, 6}, {-3000, 100, -5, 6}, {-20, -10, -5, 6},      {3, 3, -5, 6},
+        {7, -7, -5, 6}, {NaN, 7, -5, 6}, {-7, NaN, -5, 6},    {-50000, 50000, -5, 6},
+    };
+    for (const ViewRange& range : ranges) {
+        std::vector<double> walked;
+        WalkSingularLattice(range, [&](double x) { walked.push_back(x); });
+        for (const std::size_t maxCount : {1u, 7u, 1024u}) {
+            SCOPED_TRACE(testing::Message()
+                         << range.Xmin << " ... " << range.Xmax << " by " << maxCount);
+            std::vector<double> repeated;
+            for (const LatticeStretch& stretch : LatticeStretches(range, maxCount)) {
+                EXPECT_GE(stretch.count, 1u);
+                EXPECT_LE(stretch.count, maxCount);
+                double x = stretch.first;
+                for (std::size_t i = 0; i < stretch.count; ++i) {
+                    repeated.push_back(x);
+                    x += stretch.step;
+                }
+            }
+            EXPECT_TRUE(repeated == walked);
         }
     }
 }
