@@ -1,0 +1,205 @@
+#include "x_tools.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QProcess>
+#include <QScreen>
+#include <QThread>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <gtest/gtest.h>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+namespace plotmere::e2e {
+
+namespace {
+
+xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
+    const xcb_intern_atom_cookie_t cookie =
+        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
+    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+        xcb_intern_atom_reply(connection, cookie, nullptr), &std::free);
+    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
+QString Describe(const QString& program, const QStringList& arguments) {
+    return program + " " + arguments.join(' ');
+}
+
+} // namespace
+
+ToolResult RunTool(const QString& program, const QStringList& arguments, int timeoutMs) {
+    ToolResult result;
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    if (!process.waitForStarted(5000)) {
+        result.output = process.errorString().toUtf8();
+        return result;
+    }
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished(2000);
+        result.output = "timed out";
+        return result;
+    }
+    result.ran = process.exitStatus() == QProcess::NormalExit;
+    result.exitCode = process.exitCode();
+    result.output = process.readAll();
+    return result;
+}
+
+bool Xdotool(const QStringList& arguments) {
+    const ToolResult result = RunTool("xdotool", arguments);
+    if (!result.ran || result.exitCode != 0) {
+        ADD_FAILURE() << Describe("xdotool", arguments).toStdString() << " failed ("
+                      << result.exitCode << "): " << result.output.toStdString();
+        return false;
+    }
+    return true;
+}
+
+QList<WindowId> VisibleWindowsNamed(const QString& pattern) {
+    const QStringList arguments = {"search", "--onlyvisible", "--name", pattern};
+    const ToolResult result = RunTool("xdotool", arguments);
+    // xdotool search exits with 1 when nothing matches; anything else is a broken tool.
+    if (!result.ran || (result.exitCode != 0 && result.exitCode != 1)) {
+        ADD_FAILURE() << Describe("xdotool", arguments).toStdString()
+                      << " failed: " << result.output.toStdString();
+        return {};
+    }
+    QList<WindowId> windows;
+    for (const QByteArray& line : result.output.split('\n')) {
+        bool ok = false;
+        const WindowId id = line.trimmed().toUInt(&ok);
+        if (ok) {
+            windows.append(id);
+        }
+    }
+    return windows;
+}
+
+std::optional<QRect> WindowGeometry(WindowId window) {
+    const QStringList arguments = {"getwindowgeometry", "--shell", QString::number(window)};
+    const ToolResult result = RunTool("xdotool", arguments);
+    if (!result.ran || result.exitCode != 0) {
+        return std::nullopt;
+    }
+    int x = 0, y = 0, width = -1, height = -1;
+    for (const QByteArray& line : result.output.split('\n')) {
+        const QList<QByteArray> pair = line.trimmed().split('=');
+        if (pair.size() != 2) {
+            continue;
+        }
+        const int value = pair[1].toInt();
+        if (pair[0] == "X") {
+            x = value;
+        } else if (pair[0] == "Y") {
+            y = value;
+        } else if (pair[0] == "WIDTH") {
+            width = value;
+        } else if (pair[0] == "HEIGHT") {
+            height = value;
+        }
+    }
+    if (width < 0 || height < 0) {
+        return std::nullopt;
+    }
+    return QRect(x, y, width, height);
+}
+
+bool FocusWindow(WindowId window) {
+    return Xdotool({"windowfocus", "--sync", QString::number(window)});
+}
+
+bool TypeText(const QString& text) {
+    return Xdotool({"type", "--delay", "15", text});
+}
+
+bool PressKeys(const QStringList& keys) {
+    return Xdotool(QStringList{"key", "--delay", "30"} + keys);
+}
+
+bool ClickAt(const QPoint& screenPoint) {
+    return Xdotool({"mousemove", "--sync", QString::number(screenPoint.x()),
+                    QString::number(screenPoint.y()), "click", "1"});
+}
+
+bool MoveWindow(WindowId window, const QPoint& topLeft) {
+    return Xdotool({"windowmove", "--sync", QString::number(window), QString::number(topLeft.x()),
+                    QString::number(topLeft.y())});
+}
+
+bool ResizeWindow(WindowId window, const QSize& size) {
+    return Xdotool({"windowsize", "--sync", QString::number(window), QString::number(size.width()),
+                    QString::number(size.height())});
+}
+
+// xdotool of Debian 12 only destroys windows, which the program does not survive as a close;
+// a window manager's close button sends this client message instead.
+bool RequestClose(WindowId window) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || x11->connection() == nullptr) {
+        ADD_FAILURE() << "the test process is not connected to the X server";
+        return false;
+    }
+    xcb_connection_t* connection = x11->connection();
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window;
+    message.type = Atom(connection, "WM_PROTOCOLS");
+    message.data.data32[0] = Atom(connection, "WM_DELETE_WINDOW");
+    message.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(connection, 0, window, XCB_EVENT_MASK_NO_EVENT,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(connection);
+    return true;
+}
+
+std::optional<QImage> ClipboardImage() {
+    const QStringList arguments = {"-selection", "clipboard", "-t", "image/png", "-o"};
+    const ToolResult result = RunTool("xclip", arguments);
+    if (!result.ran) {
+        ADD_FAILURE() << "xclip could not run: " << result.output.toStdString();
+        return std::nullopt;
+    }
+    if (result.exitCode != 0) {
+        return std::nullopt;
+    }
+    QImage image;
+    if (!image.loadFromData(result.output, "PNG")) {
+        return std::nullopt;
+    }
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage GrabScreen(const QRect& rect) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QPixmap pixmap = screen->grabWindow(0, rect.x(), rect.y(), rect.width(), rect.height());
+    return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+bool WaitUntil(const std::function<bool()>& condition, int timeoutMs, int pollMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (true) {
+        if (condition()) {
+            return true;
+        }
+        if (clock.elapsed() > timeoutMs) {
+            return false;
+        }
+        QCoreApplication::processEvents();
+        QThread::msleep(static_cast<unsigned long>(pollMs));
+    }
+}
+
+} // namespace plotmere::e2e
