@@ -18,7 +18,8 @@ deps:
 	@scripts/install-deps
 
 build: deps
-	@$(call CONFIGURE,$(BUILD_DIR)) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@$(call CONFIGURE,$(BUILD_DIR)) -DCMAKE_BUILD_TYPE=Release -DPLOTMERE_BUILD_TESTS=ON \
+		-DPLOTMERE_BUILD_BENCH=ON >/dev/null
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
