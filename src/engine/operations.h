@@ -4,6 +4,7 @@
 // block of x) call these same inline routines, which is what keeps their results identical.
 
 #include "engine/evaluator.h"
+#include "engine/integer_power.h"
 #include "engine/number_text.h"
 
 #include <cmath>
@@ -76,15 +77,34 @@ inline double Remainder(double a, double b, bool& failed) {
     return *dividend % *divisor;
 }
 
-// a to the power b. Fails for a negative base and a power that is not whole, for 0 to a negative
-// power, and for an infinite result. The last also rejects an infinite base (inf^2): the
-// result is judged, not the way it was reached.
-inline double Power(double a, double b, bool& failed) {
-    const double result = std::pow(a, b);
-    if ((a < 0 && !IsWhole(b)) || (a == 0 && b < 0) || std::isinf(result)) {
-        failed = true;
-    }
+// Passes on `result`, the value of a to the power b. Fails for a negative base and a power that
+// is not whole, for 0 to a negative power, and for an infinite result. The last also rejects an
+// infinite base (inf^2): the result is judged, not the way it was reached.
+inline double JudgedPower(double a, double b, double result, bool& failed) {
+    // Without branches, so that a loop over a block can run it side by side; b is the same
+    // throughout such a loop.
+    const bool whole = IsWhole(b);
+    failed |= (a < 0 && !whole) | (a == 0 && b < 0) | std::isinf(result);
     return result;
+}
+
+// std::pow(a, b) for a b known to be a small whole number, in round-to-nearest, given `fast`,
+// the result of integer_power::TryPower or NaN where it has none.
+inline double SmallWholePower(double a, double b, double fast) {
+    return std::isnan(fast) ? std::pow(a, b) : fast;
+}
+
+// a to the power b, bit for bit std::pow(a, b), with the failures of JudgedPower.
+inline double Power(double a, double b, bool& failed) {
+    int n;
+    if (integer_power::SmallWhole(b, n) && integer_power::RoundsToNearest()) {
+        double fast;
+        if (!integer_power::TryPower(a, integer_power::Exponent(n), fast)) {
+            fast = std::numeric_limits<double>::quiet_NaN();
+        }
+        return JudgedPower(a, b, SmallWholePower(a, b, fast), failed);
+    }
+    return JudgedPower(a, b, std::pow(a, b), failed);
 }
 
 // The single-step functions round once, so the double library routines are used as they are:
