@@ -20,6 +20,24 @@ namespace {
 // points is ever built.
 constexpr std::size_t BlockSize = 1024;
 
+// The per-sample loops run twice as wide on processors with AVX2; the same IEEE operations in
+// the same order, so the picture does not depend on which copy runs.
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && defined(__ELF__)
+#define PLOTMERE_WIDE_LOOP [[gnu::target_clones("avx2", "default")]]
+#else
+#define PLOTMERE_WIDE_LOOP
+#endif
+
+// x of samples first ... first + xs.size() - 1.
+PLOTMERE_WIDE_LOOP void FillSampleXs(std::int32_t first, std::int32_t n, const ViewRange& range,
+                                     std::span<double> xs) {
+    const auto count = static_cast<std::int32_t>(xs.size());
+    double* x = xs.data();
+    for (std::int32_t i = 0; i < count; ++i) {
+        x[i] = SampleX(first + i, n, range);
+    }
+}
+
 // The bottom and top edges of the data rectangle, where marks go.
 constexpr float BottomEdge = 0;
 constexpr float TopEdge = 1000;
@@ -58,8 +76,8 @@ public:
     // where[i]: the pixel of sample first + i, or Undefined, or Invisible. Free of calls and
     // branches, with the members in locals, so that the compiler handles several samples per
     // instruction.
-    void locate(std::int32_t first, std::span<const double> ys,
-                std::span<std::int32_t> places) const {
+    PLOTMERE_WIDE_LOOP void locate(std::int32_t first, std::span<const double> ys,
+                                   std::span<std::int32_t> places) const {
         const double yMin = yMin_;
         const double yMax = yMax_;
         const double ySpan = ySpan_;
@@ -251,9 +269,7 @@ void PlotGraph(QImage& image, const TokenList& tokens, ColorValue graphColor,
         [&](std::size_t block, std::size_t slot, unsigned thread) {
             const SampleBlock samples = SampleBlock::Number(block, n);
             const std::span<double> xs = xsOf.block(thread, samples.count);
-            for (std::size_t i = 0; i < samples.count; ++i) {
-                xs[i] = SampleX(samples.first + static_cast<std::int32_t>(i), n, range);
-            }
+            FillSampleXs(samples.first, n, range, xs);
             const std::span<double> ys = ysOf.block(thread, samples.count);
             EvaluateExpression(tokens, xs, ys);
             locator.locate(samples.first, ys, placesIn.block(slot, samples.count));
