@@ -72,6 +72,23 @@ inline QImage AwaitPicture(const PlotmereSession& session,
     return picture;
 }
 
+// Waits until the graph area shows curve alone in the graph colour over the grid and axes of
+// mapping's range, then checks that picture in full; returns it for further checks.
+inline QImage AwaitLoneCurve(const PlotmereSession& session, const AreaMapping& mapping,
+                             const Function& curve) {
+    const QImage picture = AwaitPicture(session, [&](const QImage& shown) {
+        return ShowsCurve(shown, mapping, curve, GraphColor) &&
+               OnlyCurvesInColor(shown, mapping, {curve}, GraphColor) &&
+               ShowsGridExactly(shown, mapping, GridColor);
+    });
+    EXPECT_TRUE(ShowsCurve(picture, mapping, curve, GraphColor));
+    EXPECT_TRUE(OnlyCurvesInColor(picture, mapping, {curve}, GraphColor));
+    EXPECT_TRUE(ShowsGridExactly(picture, mapping, GridColor));
+    // One device pixel wide: the area's image has the device pixel size.
+    EXPECT_TRUE(ShowsCrispAxes(picture, mapping, AxisColor));
+    return picture;
+}
+
 // Waits until the stored value reads as expected; true when it did.
 inline bool AwaitSetting(const PlotmereSession& session, const QString& name,
                          const QString& expected, int timeoutMs = 10000) {

@@ -28,14 +28,7 @@ TEST_F(EndToEndTest, TypedExpressionIsDrawnWhereTheRangeMapsIt) {
 
     EnterExpression("2 * Sin(X)");
     const AreaMapping mapping(session.storedRange(), empty.size());
-    const QImage shown = AwaitPicture(session, [&](const QImage& picture) {
-        return ShowsCurve(picture, mapping, TwoSine, GraphColor) &&
-               OnlyCurvesInColor(picture, mapping, {TwoSine}, GraphColor);
-    });
-    EXPECT_TRUE(ShowsCurve(shown, mapping, TwoSine, GraphColor));
-    EXPECT_TRUE(OnlyCurvesInColor(shown, mapping, {TwoSine}, GraphColor));
-    EXPECT_TRUE(ShowsCrispAxes(shown, mapping, AxisColor));
-    EXPECT_TRUE(ShowsGridExactly(shown, mapping, GridColor));
+    AwaitLoneCurve(session, mapping, TwoSine);
     // The normalised text went into the history.
     EXPECT_TRUE(AwaitSetting(session, "function 1", "2*sin(x)"));
 }
@@ -56,13 +49,7 @@ TEST_F(EndToEndTest, NewGraphButtonReplacesEveryGraphByTheNewOne) {
 
     TypeExpression("x^2/4-3");
     Click(InFrame1(session, Command1Rect));
-    const QImage replaced = AwaitPicture(session, [&](const QImage& picture) {
-        return bool(OnlyCurvesInColor(picture, mapping, {Parabola}, GraphColor));
-    });
-    EXPECT_TRUE(ShowsCurve(replaced, mapping, Parabola, GraphColor));
-    EXPECT_TRUE(OnlyCurvesInColor(replaced, mapping, {Parabola}, GraphColor));
-    EXPECT_TRUE(ShowsCrispAxes(replaced, mapping, AxisColor));
-    EXPECT_TRUE(ShowsGridExactly(replaced, mapping, GridColor));
+    AwaitLoneCurve(session, mapping, Parabola);
 
     // Esc clears every graph.
     PressKeys({"Escape"});
