@@ -8,6 +8,7 @@
 
 #include "engine/compiler.h"
 #include "engine/evaluator.h"
+#include "ratio_reporter.h"
 #include "themes/graph_colors.h"
 #include "view/graph_area.h"
 #include "view/plotter.h"
@@ -162,7 +163,19 @@ int main(int argc, char** argv) {
         ->Arg(cores)
         ->UseRealTime()
         ->Unit(benchmark::kMillisecond);
-    benchmark::RunSpecifiedBenchmarks();
+    plotmere::bench::RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    std::printf("\nRatios of wall-clock times in this run:\n");
+    for (const char* text : Expressions) {
+        const std::string suffix = std::string("/") + text;
+        reporter.printRatio("plot / evaluation" + suffix + " (goal <= 1.15)",
+                            "Plot" + suffix + "/singular:0", "Evaluate" + suffix);
+    }
+    reporter.printRatio("10 graphs / 1 graph (goal <= 10.5)", "Redraw/x*sin(5*x)/graphs/10",
+                        "Redraw/x*sin(5*x)/graphs/1");
+    reporter.printRatio("1 thread / " + std::to_string(cores) + " threads (goal >= 1.7 on 2)",
+                        "RedrawTen/threads/1/real_time",
+                        "RedrawTen/threads/" + std::to_string(cores) + "/real_time");
     benchmark::Shutdown();
     return 0;
 }
