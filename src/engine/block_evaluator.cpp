@@ -168,7 +168,7 @@ private:
     }
 
     // a^whole for the block, where a is x or the top value: TryPowers for all samples side by
-    // side, then pow for those it leaves open (about one in ten, listed first so that no loop
+    // side, then pow for those it leaves open (about one in eight, listed first so that no loop
     // branches on them); returns the new depth.
     std::size_t applySmallWholePower(const Instruction& step, const double* x, std::size_t n,
                                      std::size_t depth, bool* failed, int whole) {

@@ -1,6 +1,7 @@
 #include "view/plot_workers.h"
 
 #include <algorithm>
+#include <system_error>
 
 namespace plotmere {
 
@@ -24,7 +25,13 @@ PlotWorkers::PlotWorkers()
 PlotWorkers::PlotWorkers(unsigned threadCount)
     : slotCount_(threadCount > 1 ? SlotsPerThread * threadCount : 1) {
     for (unsigned thread = 1; thread < threadCount; ++thread) {
-        helpers_.emplace_back([this, thread] { serve(thread); });
+        try {
+            helpers_.emplace_back([this, thread] { serve(thread); });
+        } catch (const std::system_error&) {
+            // The system allows no more threads (a process limit, or fewer cores granted than
+            // the machine has): plot with those started, the calling thread at least.
+            break;
+        }
     }
 }
 

@@ -155,9 +155,9 @@ TEST(IntegerPowerTest, RandomBasesGivePowsBits) {
             plotDeclined += Declines(a, n);
         }
     }
-    // Only results within 0.05 ulp of a midpoint (a tenth of them) and the odd bases above
+    // Only results within 0.06 ulp of a midpoint (an eighth of them) and the odd bases above
     // are declined: a routine that declines everything is no use.
-    EXPECT_LT(plotDeclined, plotCount / 8);
+    EXPECT_LT(plotDeclined, plotCount / 6);
     EXPECT_LT(declined, Pairs * 6 / 10);
 }
 
