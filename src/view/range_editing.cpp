@@ -1,7 +1,7 @@
 #include "view/range_editing.h"
 
 #include "engine/number_text.h"
-#include "view/aspect.h"
+#include "view/natural_ratio.h"
 
 #include <cmath>
 #include <string>

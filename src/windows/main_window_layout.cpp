@@ -1,8 +1,8 @@
 // Window placement, the resize rules and the delayed replot after a size change.
 #include "settings/settings_store.h"
 #include "settings/window_placement.h"
-#include "view/aspect.h"
 #include "view/graph_canvas.h"
+#include "view/natural_ratio.h"
 #include "windows/clickable_label.h"
 #include "windows/main_window.h"
 #include "windows/twips.h"

@@ -1,8 +1,8 @@
 // The graph area's range: aspect adjustment, storing and showing the four range values.
 #include "engine/number_text.h"
 #include "settings/settings_store.h"
-#include "view/aspect.h"
 #include "view/graph_canvas.h"
+#include "view/natural_ratio.h"
 #include "view/range_editing.h"
 #include "windows/app_info.h"
 #include "windows/clickable_label.h"

@@ -1,4 +1,4 @@
-#include "view/aspect.h"
+#include "view/natural_ratio.h"
 
 #include <cmath>
 
