@@ -2,6 +2,7 @@
 
 #include "engine/number_text.h"
 #include "settings/settings_store.h"
+#include "settings/stored_single.h"
 
 #include <utility>
 #include <vector>
@@ -38,9 +39,7 @@ ParameterValues LoadParameters(SettingsStore& store) {
     ParameterValues parameters{};
     for (int i = 0; i < ParameterCount; ++i) {
         const auto slot = static_cast<std::size_t>(i);
-        const QString text =
-            store.ReadSettingText(SettingName(i), ParameterText(DefaultParameters[slot]));
-        parameters[slot] = static_cast<float>(TextToNumber(text.toStdString()));
+        parameters[slot] = ReadSettingSingle(store, SettingName(i), DefaultParameters[slot]);
     }
     return parameters;
 }

@@ -19,7 +19,8 @@ QString ParameterText(float value);
 QString ParameterCaption(int index, float value);
 
 // The stored values "parameter a" ... "parameter e" (defaults 0, 1, 2, 3, 4), each read as the
-// number it begins with and held in single precision; no range check.
+// number it begins with and held in single precision; no range check, but a value that is not
+// finite in single precision is replaced by its default.
 ParameterValues LoadParameters(SettingsStore& store);
 
 // Writes all five parameters as their texts, a first.

@@ -1,5 +1,6 @@
 #include "view/function_list_window.h"
 
+#include "settings/window_placement.h"
 #include "themes/theme_table.h"
 #include "themes/widget_colors.h"
 #include "view/graph_list.h"
@@ -7,7 +8,11 @@
 
 #include <QAbstractItemView>
 #include <QBrush>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QHeaderView>
+#include <QScreen>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTableWidgetItem>
 
@@ -68,15 +73,70 @@ void FunctionListWindow::createGrid() {
     Grid1->setSelectionMode(QAbstractItemView::NoSelection);
     Grid1->setFocusPolicy(Qt::NoFocus);
     Grid1->setWordWrap(false);
+    // Scrolling by whole rows lets the header below cover exactly the row that scrolled under it.
+    Grid1->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    createFixedHeader();
 }
 
-// The window's outer top-left goes to the main window's outer top-right corner.
+// Row 0 stays in view: a second view of the same cells, one row high, lies over the top row of
+// the grid's viewport. Unscrolled it covers row 0 itself; scrolled by k rows it covers row k,
+// so rows k + 1 onwards show below the header as if only they scrolled.
+void FunctionListWindow::createFixedHeader() {
+    fixedHeader_ = new QTableView(Grid1);
+    fixedHeader_->setObjectName("Grid1FixedHeader");
+    fixedHeader_->setModel(Grid1->model());
+    fixedHeader_->horizontalHeader()->hide();
+    fixedHeader_->verticalHeader()->hide();
+    fixedHeader_->verticalHeader()->setMinimumSectionSize(1);
+    fixedHeader_->verticalHeader()->setDefaultSectionSize(Twips(RowHeightTwips));
+    fixedHeader_->setFrameShape(QFrame::NoFrame);
+    fixedHeader_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    fixedHeader_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    fixedHeader_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    fixedHeader_->setSelectionMode(QAbstractItemView::NoSelection);
+    fixedHeader_->setFocusPolicy(Qt::NoFocus);
+    fixedHeader_->setWordWrap(false);
+    // The wheel over the header scrolls the list, as it does over the rows.
+    fixedHeader_->viewport()->installEventFilter(this);
+    Grid1->viewport()->installEventFilter(this);
+}
+
+void FunctionListWindow::placeFixedHeader() {
+    const QRect rows = Grid1->viewport()->geometry();
+    fixedHeader_->setGeometry(rows.left(), rows.top(), rows.width(), Grid1->rowHeight(0));
+    for (int column : {ColorColumn, ExpressionColumn}) {
+        fixedHeader_->setColumnWidth(column, Grid1->columnWidth(column));
+    }
+    fixedHeader_->raise();
+}
+
+bool FunctionListWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Grid1->viewport() &&
+        (event->type() == QEvent::Resize || event->type() == QEvent::Move)) {
+        placeFixedHeader();
+    }
+    if (watched == fixedHeader_->viewport() && event->type() == QEvent::Wheel) {
+        QCoreApplication::sendEvent(Grid1->viewport(), event);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// The window's outer top-left goes to the main window's outer top-right corner, unless that
+// puts part of it off the main window's screen (a maximised main window, or one at the screen's
+// right edge); then it moves the least distance onto the screen, over the main window.
 void FunctionListWindow::placeBeside(const QWidget* mainWindow) {
     if (mainWindow == nullptr) {
         return;
     }
     const QRect outer = mainWindow->frameGeometry();
-    move(outer.left() + outer.width(), outer.top());
+    // Not shown yet, this window knows no frame of its own; the main window's is the best guess.
+    const QSize frame = outer.size() - mainWindow->geometry().size();
+    QRect beside(QPoint(outer.left() + outer.width(), outer.top()), size() + frame);
+    if (const QScreen* screen = mainWindow->screen()) {
+        beside = PlaceWithin(beside, screen->availableGeometry());
+    }
+    move(beside.topLeft());
 }
 
 void FunctionListWindow::showfuncdata() {
@@ -86,6 +146,7 @@ void FunctionListWindow::showfuncdata() {
     Grid1->setColumnWidth(ColorColumn, Twips(ColorColumnTwips));
     Grid1->setColumnWidth(ExpressionColumn, Twips(fewGraphs ? WideExpressionColumnTwips
                                                             : NarrowExpressionColumnTwips));
+    placeFixedHeader();
 
     Grid1->clearContents();
     setHeaderCell(ColorColumn, "Color");
@@ -100,9 +161,11 @@ void FunctionListWindow::showfuncdata() {
         colorCell->setBackground(QBrush(ToQColor(graph.graphColor)));
         Grid1->setItem(g, ColorColumn, colorCell);
 
-        auto* expressionCell =
-            new QTableWidgetItem("y=" + QString::fromStdString(graph.expression.expressionText));
+        const QString expression = "y=" + QString::fromStdString(graph.expression.expressionText);
+        auto* expressionCell = new QTableWidgetItem(expression);
         expressionCell->setFlags(Qt::ItemIsEnabled);
+        // A long expression is cut at the column's edge; the tooltip shows it whole.
+        expressionCell->setToolTip(expression);
         Grid1->setItem(g, ExpressionColumn, expressionCell);
     }
 }
@@ -120,6 +183,8 @@ void FunctionListWindow::settheme() {
     // The area beyond the cells and the cells themselves both paint from the grid's base.
     SetColors(Grid1, theme_.editBack, theme_.editText);
     SetSelectionColors(Grid1, theme_.editBack, theme_.editText);
+    SetColors(fixedHeader_, theme_.editBack, theme_.editText);
+    SetSelectionColors(fixedHeader_, theme_.editBack, theme_.editText);
 
     fixedBack_ = theme_.keyBack;
     fixedText_ = theme_.keyText;

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QTableView;
 class QTableWidget;
 
 namespace plotmere {
@@ -20,8 +21,8 @@ class GraphList;
 // since the grid is sized to the client area once, at load.
 //
 // Row 0 of Grid1 is the header row ("Color", "Function Expression"), a grid row of its own as
-// every other row, so the row count includes it; it keeps the theme's fixed-cell colours and
-// cannot be selected.
+// every other row, so the row count includes it; it keeps the theme's fixed-cell colours, cannot
+// be selected and stays in view when the list is scrolled.
 class FunctionListWindow : public QWidget {
     Q_OBJECT
 public:
@@ -34,14 +35,20 @@ public:
     // Copies the current theme onto the window and the grid; the colour cells keep theirs.
     void settheme();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void placeBeside(const QWidget* mainWindow);
     void createGrid();
+    void createFixedHeader();
+    void placeFixedHeader();
     void setHeaderCell(int column, const QString& text);
 
     const GraphList& graphs_;
     const ColorTheme& theme_;
     QTableWidget* Grid1 = nullptr;
+    QTableView* fixedHeader_ = nullptr;
     // The grid's fixed-cell colours, as settheme last set them; refilled header cells take them.
     ColorValue fixedBack_ = 0;
     ColorValue fixedText_ = 0;

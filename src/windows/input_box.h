@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QInputDialog;
 class QWidget;
 
 namespace plotmere {
@@ -21,5 +22,10 @@ public:
     QString ask(QWidget* parent, const QString& prompt, const QString& title,
                 const QString& proposed) override;
 };
+
+// Gives the dialog its title, prompt ("\r\n" between lines) and proposed answer, and makes it
+// wide enough that a window manager can show the whole title beside its buttons.
+void PrepareInputDialog(QInputDialog& dialog, const QString& prompt, const QString& title,
+                        const QString& proposed);
 
 } // namespace plotmere

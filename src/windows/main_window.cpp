@@ -3,6 +3,7 @@
 #include "editor/parameters.h"
 #include "engine/number_text.h"
 #include "settings/settings_store.h"
+#include "settings/stored_single.h"
 #include "view/function_list_window.h"
 #include "view/graph_canvas.h"
 #include "windows/about_window.h"
@@ -119,14 +120,10 @@ void MainWindow::load() {
 }
 
 void MainWindow::loadRanges() {
-    const auto read = [this](const char* name, const char* defaultText) {
-        const QString text = store_.ReadSettingText(name, defaultText);
-        return static_cast<float>(TextToNumber(text.toStdString()));
-    };
-    range_.Xmin = read("x min", "-7");
-    range_.Xmax = read("x max", "7");
-    range_.Ymin = read("y min", "-5");
-    range_.Ymax = read("y max", "6");
+    range_.Xmin = ReadSettingSingle(store_, "x min", -7);
+    range_.Xmax = ReadSettingSingle(store_, "x max", 7);
+    range_.Ymin = ReadSettingSingle(store_, "y min", -5);
+    range_.Ymax = ReadSettingSingle(store_, "y max", 6);
 }
 
 void MainWindow::loadSwitches() {

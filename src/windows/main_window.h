@@ -2,6 +2,7 @@
 
 #include "editor/function_history.h"
 #include "engine/compiler.h"
+#include "settings/window_placement.h"
 #include "themes/graph_colors.h"
 #include "themes/theme_table.h"
 #include "view/graph_list.h"
@@ -191,15 +192,14 @@ private:
     // Secondary windows delete themselves when closed; these go null then.
     QPointer<FunctionListWindow> functionList_;
     QPointer<AboutWindow> about_;
-    // Which graphs are on the area since its last reset, so that a redraw interleaved with
-    // other commands draws each graph once.
+    // Counts the resets of the graph area, so that a redraw interleaved with other commands
+    // knows whether the area it cleared is still the one shown.
     std::uint64_t areaGeneration_ = 0;
-    std::vector<bool> drawnSinceReset_;
     bool layoutReady_ = false;
     int resizeTicks_ = 0;
     // Placement as stored, applied once more when the window manager's frame becomes known.
     QRect storedOuterPlacement_;
-    QRect storedPlacementTwips_; // left, top, width, height as read from the store
+    StoredPlacement storedPlacementTwips_; // as read from the store
     bool placementCorrected_ = false;
     QSize appliedSize_;
     QMargins lastNormalMargins_;

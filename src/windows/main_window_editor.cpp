@@ -8,6 +8,7 @@
 #include "view/range_editing.h"
 #include "windows/app_info.h"
 #include "windows/clickable_label.h"
+#include "windows/fitting_caption.h"
 #include "windows/input_box.h"
 #include "windows/main_window.h"
 
@@ -80,8 +81,8 @@ void MainWindow::on_parameterLabel_clicked(int index) {
 void MainWindow::RefreshParameters() {
     SaveParameters(store_, parameters_);
     for (int i = 0; i < ParameterCount; ++i) {
-        parameterLabels[static_cast<std::size_t>(i)]->setText(
-            ParameterCaption(i, parameters_[static_cast<std::size_t>(i)]));
+        ShowFittingCaption(parameterLabels[static_cast<std::size_t>(i)],
+                           ParameterCaption(i, parameters_[static_cast<std::size_t>(i)]));
     }
 }
 

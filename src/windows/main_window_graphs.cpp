@@ -32,7 +32,6 @@ void MainWindow::HideBusy() {
 std::uint64_t MainWindow::ResetGraphArea() {
     DrawEmptyGraphArea(grafik->resetImage(), range_, options_, colors_);
     const std::uint64_t drawn = ++areaGeneration_;
-    drawnSinceReset_.clear();
     grafik->update();
     QCoreApplication::processEvents();
     return drawn;
@@ -42,21 +41,19 @@ void MainWindow::PlotGraph(std::int32_t g) {
     const GraphEntry& entry = graphs_.graph(g);
     plotmere::PlotGraph(grafik->image(), entry.expression.postfixText, entry.graphColor,
                         colors_.outOfRangeColor, range_, options_, plotWorkers_);
-    drawnSinceReset_.resize(std::max<std::size_t>(drawnSinceReset_.size(), g + 1));
-    drawnSinceReset_[g] = true;
     grafik->update();
 }
 
 void MainWindow::RedrawAll() {
     ShowBusy();
     const std::uint64_t area = ResetGraphArea();
-    // Clicks handled during the yields may have reset the area again (then whoever did it draws
-    // what belongs on it) or drawn a newly added graph already; draw each graph once.
+    // A command handled during the yields may have reset the area again; then whoever did it
+    // draws what belongs on it. A graph added meanwhile is already on the area, but under the
+    // graphs drawn now: it is drawn again with the rest, so that later graphs lie over earlier
+    // ones whatever came in between.
     if (area == areaGeneration_) {
         for (std::int32_t g = 1; g <= graphs_.graphCount(); ++g) {
-            if (g >= static_cast<std::int32_t>(drawnSinceReset_.size()) || !drawnSinceReset_[g]) {
-                PlotGraph(g);
-            }
+            PlotGraph(g);
         }
     }
     HideBusy();
@@ -77,6 +74,7 @@ void MainWindow::AddGraph(const CompiledExpression& compiled) {
 void MainWindow::ClearGraphs() {
     graphs_.clear();
     showNextGraphNumber();
+    refreshFunctionList();
     ResetGraphArea();
 }
 
@@ -118,7 +116,6 @@ void MainWindow::plotNewGraph(QPushButton* command) {
 void MainWindow::on_Command3_clicked() {
     inputfunc->setFocus();
     ClearGraphs();
-    refreshFunctionList();
 }
 
 void MainWindow::on_Command4_clicked() {

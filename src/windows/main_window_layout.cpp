@@ -54,9 +54,9 @@ void MainWindow::restorePlacement() {
     const int height = store_.ReadSettingInt("Window Height", PixelsToTwips(outer.height()));
     const int width = store_.ReadSettingInt("Window Width", PixelsToTwips(outer.width()));
     storedPlacementTwips_ = {left, top, width, height};
+    // In pixels even the largest stored numbers add up without overflow.
     const QRect stored(Twips(left), Twips(top), Twips(width), Twips(height));
-    storedOuterPlacement_ = KeepOnScreen(stored, AvailableScreens(), MinimumOuterSize,
-                                         QPoint(Twips(4000), Twips(2000)));
+    storedOuterPlacement_ = KeepOnScreen(stored, AvailableScreens(), MinimumOuterSize);
     applyOuterPlacement(storedOuterPlacement_);
 }
 
@@ -85,11 +85,11 @@ void MainWindow::savePlacement() {
     const auto twips = [](int pixels, int read) {
         return Twips(read) == pixels ? read : PixelsToTwips(pixels);
     };
-    const QRect& read = storedPlacementTwips_;
-    store_.WriteSettingInts({{"Window Left", twips(outer.left(), read.x())},
-                             {"Window Top", twips(outer.top(), read.y())},
-                             {"Window Height", twips(outer.height(), read.height())},
-                             {"Window Width", twips(outer.width(), read.width())}});
+    const StoredPlacement& read = storedPlacementTwips_;
+    store_.WriteSettingInts({{"Window Left", twips(outer.left(), read.left)},
+                             {"Window Top", twips(outer.top(), read.top)},
+                             {"Window Height", twips(outer.height(), read.height)},
+                             {"Window Width", twips(outer.width(), read.width)}});
 }
 
 void MainWindow::on_Form1_resize() {

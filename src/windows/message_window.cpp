@@ -2,6 +2,7 @@
 
 #include "engine/number_text.h"
 #include "settings/settings_store.h"
+#include "settings/window_placement.h"
 #include "windows/app_info.h"
 #include "windows/input_box.h"
 #include "windows/twips.h"
@@ -16,6 +17,7 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
@@ -145,8 +147,14 @@ void MessageWindow::showmessage(QWidget* frm1, const QString& tekst1) {
 
     text1HeightTwips_ = TextHeightTwips(tekst1.count(LineBreak), text1HeightTwips_);
     const int heightTwips = text1HeightTwips_ + 2 * TextMarginTwips;
-    Text1->resize(Twips(widthTwips - 2 * TextMarginTwips), Twips(text1HeightTwips_));
-    setGeometry(left, top, Twips(widthTwips), Twips(heightTwips));
+    QRect strip(left, top, Twips(widthTwips), Twips(heightTwips));
+    // Below a window that reaches the bottom of its screen the strip would not be seen at all;
+    // there it moves up, over the window, as far as it must.
+    if (caller != nullptr && caller->screen() != nullptr) {
+        strip = PlaceWithin(strip, caller->screen()->availableGeometry());
+    }
+    Text1->resize(strip.width() - Twips(2 * TextMarginTwips), Twips(text1HeightTwips_));
+    setGeometry(strip);
 
     Text1->setPlainText(QString(tekst1).replace(LineBreak, "\n"));
     show();

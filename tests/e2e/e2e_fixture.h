@@ -24,6 +24,7 @@ inline constexpr QRgb GraphColor = 0x000000;
 inline constexpr QRect Command1Rect{0, 420, 1455, 315};       // "New Graph", Frame1
 inline constexpr QRect Command3Rect{0, 1140, 1455, 315};      // "Clear Graphs", Frame1
 inline constexpr QRect Command4Rect{0, 1500, 1455, 315};      // "Copy To Clipboard", Frame1
+inline constexpr QRect Command5Rect{0, 1860, 1455, 315};      // "Function List", Frame1
 inline constexpr QRect LabXmaxRect{780, 0, 675, 255};         // Xmax value, Frame1
 inline constexpr QRect LabXminRect{720, 1980, 675, 255};      // Xmin value, Frame2
 inline constexpr QRect LabXzoominRect{2700, 1980, 495, 255};  // X "In", Frame2

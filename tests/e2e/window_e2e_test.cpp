@@ -134,5 +134,48 @@ TEST_F(EndToEndTest, ClosingStoresThePlacementAndARestartRestoresEverything) {
     EXPECT_EQ(AllSettings(session.settingsFile()), stored);
 }
 
+// A window filling the whole screen leaves no room below or beside it: the message and the
+// function list come up over it, wholly on the screen.
+TEST_F(EndToEndTest, MessageAndFunctionListStayOnTheScreenOfAScreenFillingWindow) {
+    PlotmereSession session;
+    ASSERT_TRUE(session.start());
+    const std::optional<QRect> screen = ScreenGeometry();
+    ASSERT_TRUE(screen.has_value());
+    ASSERT_TRUE(MoveWindow(session.mainWindow(), screen->topLeft()));
+    ASSERT_TRUE(ResizeWindow(session.mainWindow(), screen->size()));
+    ASSERT_TRUE(WaitUntil([&] { return session.windowGeometry() == *screen; }, 5000));
+    ASSERT_TRUE(session.relocateGraphArea());
+
+    EnterExpression("sin(x");
+    QList<WindowId> messages;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            messages = VisibleWindowsNamed(MessageWindowName);
+            return !messages.isEmpty();
+        },
+        10000))
+        << "no message window appeared";
+    const std::optional<QRect> message = WindowGeometry(messages.front());
+    ASSERT_TRUE(message.has_value());
+    EXPECT_TRUE(screen->contains(*message)) << message->x() << "," << message->y();
+    EXPECT_EQ(message->bottom(), screen->bottom());
+    EXPECT_GT(CountColor(GrabScreen(*message), MessageGrey), message->width());
+
+    Click(InFrame1(session, Command5Rect));
+    QList<WindowId> lists;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            lists = VisibleWindowsNamed("^Function List$");
+            return !lists.isEmpty();
+        },
+        10000))
+        << "no function list appeared";
+    const std::optional<QRect> list = WindowGeometry(lists.front());
+    ASSERT_TRUE(list.has_value());
+    EXPECT_TRUE(screen->contains(*list)) << list->x() << "," << list->y();
+    EXPECT_EQ(list->right(), screen->right());
+    EXPECT_EQ(list->top(), screen->top());
+}
+
 } // namespace
 } // namespace plotmere::e2e

@@ -115,6 +115,16 @@ std::optional<QRect> WindowGeometry(WindowId window) {
     return QRect(x, y, width, height);
 }
 
+std::optional<QRect> ScreenGeometry() {
+    const ToolResult result = RunTool("xdotool", {"getdisplaygeometry"});
+    const QList<QByteArray> size = result.output.trimmed().split(' ');
+    if (!result.ran || result.exitCode != 0 || size.size() != 2) {
+        ADD_FAILURE() << "xdotool getdisplaygeometry: " << result.output.toStdString();
+        return std::nullopt;
+    }
+    return QRect(0, 0, size[0].toInt(), size[1].toInt());
+}
+
 bool FocusWindow(WindowId window) {
     return Xdotool({"windowfocus", "--sync", QString::number(window)});
 }

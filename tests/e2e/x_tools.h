@@ -37,6 +37,9 @@ QList<WindowId> VisibleWindowsNamed(const QString& pattern);
 // Position on the screen and size, in device pixels.
 std::optional<QRect> WindowGeometry(WindowId window);
 
+// The whole screen, in device pixels.
+std::optional<QRect> ScreenGeometry();
+
 bool FocusWindow(WindowId window);
 bool TypeText(const QString& text);
 bool PressKeys(const QStringList& keys);

@@ -1,5 +1,6 @@
 #include "view/function_list_window.h"
 
+#include "support/qt_printers.h"
 #include "themes/theme_table.h"
 #include "themes/widget_colors.h"
 #include "view/graph_list.h"
@@ -8,6 +9,8 @@
 #include <QApplication>
 #include <QImage>
 #include <QPointer>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTableWidget>
@@ -65,6 +68,22 @@ protected:
         std::map<ColorValue, int> counts;
         for (int y = cell.top() + 2; y <= cell.bottom() - 2; ++y) {
             for (int x = cell.left() + 2; x <= cell.right() - 2; ++x) {
+                ++counts[FromQColor(picture.pixelColor(QPoint(x, y) * ratio))];
+            }
+        }
+        return std::max_element(counts.begin(), counts.end(),
+                                [](auto& a, auto& b) { return a.second < b.second; })
+            ->first;
+    }
+
+    // The colour most pixels of a rectangle of the whole grid (its viewport and whatever lies
+    // over it) are painted in.
+    ColorValue PaintedOnGrid(const QRect& area) const {
+        const QImage picture = grid->grab().toImage();
+        const qreal ratio = picture.devicePixelRatio();
+        std::map<ColorValue, int> counts;
+        for (int y = area.top() + 2; y <= area.bottom() - 2; ++y) {
+            for (int x = area.left() + 2; x <= area.right() - 2; ++x) {
                 ++counts[FromQColor(picture.pixelColor(QPoint(x, y) * ratio))];
             }
         }
@@ -183,6 +202,71 @@ TEST_F(FunctionListWindowTest, DeletesItselfWhenClosed) {
     Open();
     window->close();
     EXPECT_TRUE(QTest::qWaitFor([this] { return window.isNull(); }));
+}
+
+TEST_F(FunctionListWindowTest, TheHeaderRowStaysInViewWhenTheListIsScrolled) {
+    for (int g = 1; g <= 15; ++g) {
+        Add("x+" + std::to_string(g), Rgb(0x0000FF));
+    }
+    Open();
+    ASSERT_NE(theme.keyBack, theme.editBack);
+    QScrollBar* scroll = grid->verticalScrollBar();
+    ASSERT_GT(scroll->maximum(), 0);
+    scroll->setValue(scroll->maximum());
+    QApplication::processEvents();
+
+    const QRect rows = grid->viewport()->geometry();
+    const QRect headerColor(rows.left(), rows.top(), grid->columnWidth(0), grid->rowHeight(0));
+    const QRect headerText(rows.left() + grid->columnWidth(0), rows.top(), grid->columnWidth(1),
+                           grid->rowHeight(0));
+    EXPECT_EQ(PaintedOnGrid(headerColor), theme.keyBack);
+    EXPECT_EQ(PaintedOnGrid(headerText), theme.keyBack);
+    // The rows below it are the last nine graphs, the fifteenth at the bottom.
+    const QRect last = grid->visualRect(grid->model()->index(15, 0));
+    EXPECT_TRUE(grid->viewport()->rect().contains(last));
+    EXPECT_EQ(PaintedOnGrid(last.translated(rows.topLeft())), Rgb(0x0000FF));
+    const QRect firstBelowHeader = headerColor.translated(0, grid->rowHeight(0));
+    EXPECT_EQ(PaintedOnGrid(firstBelowHeader), Rgb(0x0000FF));
+    // Theme changes reach the header in any scroll position.
+    theme = Theme("Bloods");
+    window->settheme();
+    window->showfuncdata();
+    scroll->setValue(scroll->maximum());
+    QApplication::processEvents();
+    EXPECT_EQ(PaintedOnGrid(headerText), theme.keyBack);
+}
+
+TEST_F(FunctionListWindowTest, EachExpressionCellTellsItsWholeTextOnHover) {
+    const std::string longExpression = "sin(x)*cos(2*x)+tan(3*x)*cot(4*x)-sqrt(abs(5*x))";
+    Add("x", 0);
+    Add(longExpression, 0);
+    Open();
+    EXPECT_EQ(grid->item(1, 1)->toolTip(), "y=x");
+    EXPECT_EQ(grid->item(2, 1)->toolTip(), "y=" + QString::fromStdString(longExpression));
+    EXPECT_EQ(grid->item(2, 1)->text(), "y=" + QString::fromStdString(longExpression));
+    EXPECT_TRUE(grid->item(0, 1)->toolTip().isEmpty());
+}
+
+TEST_F(FunctionListWindowTest, AMainWindowAtTheScreensRightEdgeGetsTheListOnTheScreen) {
+    const QRect screen = mainWindow.screen()->availableGeometry();
+    struct Case {
+        const char* what;
+        QRect mainWindow;
+    };
+    const Case cases[] = {
+        {"at the right edge", {screen.right() - 500, 90, 480, 400}},
+        {"as large as the screen", screen.adjusted(2, 2, -2, -2)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        mainWindow.setGeometry(c.mainWindow);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return mainWindow.geometry() == c.mainWindow; }));
+        Open();
+        EXPECT_TRUE(screen.contains(window->frameGeometry()))
+            << ::testing::PrintToString(window->frameGeometry());
+        EXPECT_EQ(window->frameGeometry().top(), mainWindow.frameGeometry().top());
+        EXPECT_EQ(window->frameGeometry().right(), screen.right());
+    }
 }
 
 } // namespace

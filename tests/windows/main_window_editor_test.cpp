@@ -1,10 +1,12 @@
 #include "support/main_window_fixture.h"
 
 #include "editor/keypad_keys.h"
+#include "editor/parameters.h"
 #include "windows/clickable_label.h"
 #include "windows/message_window.h"
 
 #include <QAction>
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -122,6 +124,39 @@ TEST_F(MainWindowEditorTest, ParameterLabelsShowStoreAndRestoreTheirValues) {
     EXPECT_EQ(window->parameterLabels[0]->text(), "a=.25");
     EXPECT_EQ(window->parameterLabels[2]->text(), "c=.1234568");
     EXPECT_EQ(window->parameterLabels[4]->text(), "e=-.5");
+}
+
+TEST_F(MainWindowEditorTest, ParameterCaptionsTooWideForTheirLabelShowWhole) {
+    auto* label = control<ClickableLabel>("qqd");
+    const QFont usual = label->font();
+    const auto fitsWhole = [&] {
+        return QFontMetricsF(label->font()).horizontalAdvance(label->text()) <=
+               label->contentsRect().width();
+    };
+    for (const char* value : {"-1.234568E-05", "1.5E-05", "-0.0001234567"}) {
+        SCOPED_TRACE(value);
+        inputBox.answerNext(value);
+        press("qqd");
+        EXPECT_TRUE(label->text().startsWith("d=")) << label->text().toStdString();
+        EXPECT_EQ(label->text(), "d=" + ParameterText(window->parameters()[3]));
+        EXPECT_TRUE(fitsWhole()) << "shown in " << label->font().pointSizeF() << " points";
+        EXPECT_GE(label->font().pointSizeF(), 4.5);
+    }
+    EXPECT_EQ(label->text(), "d=-.0001234567");
+    // A caption that fits is shown in the usual font again, and the other labels never changed.
+    inputBox.answerNext("3");
+    press("qqd");
+    EXPECT_EQ(label->text(), "d=3");
+    EXPECT_EQ(label->font(), usual);
+    EXPECT_EQ(control<ClickableLabel>("qqa")->font(), usual);
+    // The longest caption there is, from a hand-edited store, is shown whole at the next start.
+    window->close();
+    window.reset();
+    Store().setValue("parameter d", "-3.402823E+38");
+    ASSERT_NO_FATAL_FAILURE(startWindow());
+    label = control<ClickableLabel>("qqd");
+    EXPECT_EQ(label->text(), "d=-3.402823E+38");
+    EXPECT_TRUE(fitsWhole());
 }
 
 TEST_F(MainWindowEditorTest, ANewParameterReachesOnlyNewGraphs) {

@@ -1,8 +1,10 @@
 #include "support/main_window_fixture.h"
 
 #include "view/drawing_units.h"
+#include "view/function_list_window.h"
 #include "windows/clickable_label.h"
 #include "windows/message_window.h"
+#include "windows/window_test_helpers.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -11,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTimer>
 
 namespace plotmere {
@@ -209,6 +212,55 @@ TEST_F(MainWindowGraphsTest, ClicksDuringARedrawNeitherCrashNorLoseGraphs) {
     QTimer::singleShot(0, window.get(), [&] { click(window->Command1); });
     QTest::mouseClick(window->labxzoomin, Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor([&] { return window->graphList().graphCount() == 1; }));
+}
+
+TEST_F(MainWindowGraphsTest, AFailedNewGraphEmptiesTheOpenFunctionList) {
+    type("x");
+    click(control<QPushButton>("Command2"));
+    click(control<QPushButton>("Command5"));
+    ASSERT_NE(window->functionListWindow(), nullptr);
+    auto* grid = window->functionListWindow()->findChild<QTableWidget*>("Grid1");
+    ASSERT_NE(grid, nullptr);
+    ASSERT_NE(grid->item(1, 1), nullptr);
+    EXPECT_EQ(grid->item(1, 1)->text(), "y=x");
+
+    type("sin(x");
+    click(control<QPushButton>("Command1"));
+    EXPECT_EQ(control<QPushButton>("Command2")->text(), "Add Graph #1");
+    EXPECT_EQ(grid->item(1, 1), nullptr) << "the deleted graph is still listed";
+    EXPECT_EQ(grid->item(0, 1)->text(), "Function Expression");
+}
+
+// A graph added while a zoom redraws, right after the redraw cleared the area, must still end
+// up over the graphs before it.
+TEST_F(MainWindowGraphsTest, AGraphAddedDuringARedrawLiesOverTheOlderOnes) {
+    colorPicker.pickNext(Rgb(0xFF0000));
+    QTest::mouseClick(control<ClickableLabel>("labcgraph"), Qt::LeftButton);
+    type("x");
+    click(control<QPushButton>("Command2"));
+    colorPicker.pickNext(Rgb(0x00A000));
+    QTest::mouseClick(control<ClickableLabel>("labcgraph"), Qt::LeftButton);
+    type("x");
+
+    bool injected = false;
+    QTimer inject;
+    inject.setInterval(0);
+    QObject::connect(&inject, &QTimer::timeout, [&] {
+        // The redraw's reset has happened when the area shows nothing but grid and axes.
+        if (!injected && window->graphList().graphCount() == 1 &&
+            testing_support::ShowsEmptyArea(*window)) {
+            injected = true;
+            click(control<QPushButton>("Command2"));
+        }
+    });
+    inject.start();
+    QTest::mouseClick(control<ClickableLabel>("labxzoomin"), Qt::LeftButton);
+    inject.stop();
+
+    ASSERT_TRUE(injected) << "the redraw never yielded with a cleared area";
+    ASSERT_EQ(window->graphList().graphCount(), 2);
+    EXPECT_EQ(pixelAt(0.5, 0.5), 0xFF00A000) << "graph 1 was drawn over graph 2";
+    EXPECT_EQ(pixelAt(-1, -1), 0xFF00A000);
 }
 
 } // namespace

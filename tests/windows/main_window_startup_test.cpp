@@ -53,7 +53,9 @@ protected:
     // after it is shown; nobody closes a window before that.
     // The window shows a stored placement at the nearest whole pixels.
     bool ShowsSoon(const Placement& expected) const {
-        const auto onPixels = [](int twips) { return PixelsToTwips(Twips(twips)); };
+        const auto onPixels = [](int twips) {
+            return PixelsToTwips(Twips(twips));
+        };
         const Placement shown{onPixels(expected.left), onPixels(expected.top),
                               onPixels(expected.height), onPixels(expected.width)};
         return QTest::qWaitFor([&] { return ShownPlacement() == shown; }, 2000);
@@ -414,6 +416,75 @@ TEST_F(MainWindowStartupTest, AbsurdStoredValuesStartNormally) {
         window->close();
         window.reset();
     }
+}
+
+// Stored placements that cannot be shown as they are end wholly inside the screen, title bar
+// included; the sums of the largest stored numbers must not overflow on the way (the sanitizer
+// run checks that).
+TEST_F(MainWindowStartupTest, HandEditedPlacementsEndWhollyOnTheScreen) {
+    constexpr int Max = 2147483647;
+    constexpr int Min = -2147483647 - 1;
+    const std::map<QString, QVariant> placements[] = {
+        {{"Window Left", 12000}, {"Window Width", 21000}},
+        {{"Window Width", Max}, {"Window Height", Max}},
+        {{"Window Left", Max}, {"Window Top", Max}, {"Window Width", Max}, {"Window Height", Max}},
+        {{"Window Left", Min}, {"Window Top", Min}, {"Window Width", Max}, {"Window Height", Max}},
+        {{"Window Left", -3000}, {"Window Top", -600}},
+        {{"Window Left", Max}, {"Window Top", 750}},
+    };
+    for (const auto& placement : placements) {
+        SCOPED_TRACE(::testing::PrintToString(placement.begin()->second.toInt()));
+        ClearStore();
+        Seed(placement);
+        ASSERT_NO_FATAL_FAILURE(startWindow());
+        const QRect screen = window->screen()->availableGeometry();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return screen.contains(window->frameGeometry()); }))
+            << ::testing::PrintToString(window->frameGeometry());
+        EXPECT_GE(window->frameGeometry().width(), std::min(Twips(7995), screen.width()));
+        EXPECT_GE(window->frameGeometry().height(), std::min(Twips(8985), screen.height()));
+        // What the close stores is where the window was, and starts there again.
+        window->close();
+        window.reset();
+        const Placement stored = StoredPlacement();
+        const QRect storedPixels(Twips(stored.left), Twips(stored.top), Twips(stored.width),
+                                 Twips(stored.height));
+        EXPECT_TRUE(screen.contains(storedPixels)) << ::testing::PrintToString(storedPixels);
+    }
+}
+
+// A range or parameter that is not finite in single precision would be written back as a text
+// that does not read back as itself; it counts as missing.
+TEST_F(MainWindowStartupTest, StoredValuesInfiniteInSinglePrecisionAreReplacedByTheirDefaults) {
+    Seed({{"x min", "-1e308"},
+          {"x max", "1e39"},
+          {"y min", "-5"},
+          {"y max", "1e400"},
+          {"Keep Aspect", 0},
+          {"parameter a", "1e308"},
+          {"parameter b", "-1e39"},
+          {"parameter c", "2.5"}});
+    ASSERT_NO_FATAL_FAILURE(startWindow());
+    EXPECT_EQ(window->viewRange().Xmin, -7);
+    EXPECT_EQ(window->viewRange().Xmax, 7);
+    EXPECT_EQ(window->viewRange().Ymin, -5);
+    EXPECT_EQ(window->viewRange().Ymax, 6);
+    EXPECT_EQ(control<ClickableLabel>("labxmax")->text(), "7");
+    EXPECT_EQ(control<ClickableLabel>("qqa")->text(), "a=0");
+    EXPECT_EQ(control<ClickableLabel>("qqb")->text(), "b=1");
+    EXPECT_EQ(control<ClickableLabel>("qqc")->text(), "c=2.5");
+    for (const auto& [name, value] : {std::pair{"x min", "-7"},
+                                      {"x max", "7"},
+                                      {"y max", "6"},
+                                      {"parameter a", "0"},
+                                      {"parameter b", "1"},
+                                      {"parameter c", "2.5"}}) {
+        EXPECT_EQ(Stored(name).toString(), value) << name;
+    }
+    // Every expression with a parameter compiles again.
+    window->inputfunc->setText("a*x+b");
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    ASSERT_EQ(window->graphList().graphCount(), 1);
+    EXPECT_EQ(window->graphList().graph(1).expression.postfixText, "0 x * 1 + ");
 }
 
 TEST_F(MainWindowStartupTest, HandEditedValuesAreReadAsTheLoadReadsThem) {

@@ -13,6 +13,7 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -127,6 +128,34 @@ TEST_F(MessageWindowTest, OneLineMessageIsAStripDirectlyBelowTheCaller) {
     EXPECT_EQ(Text1(window)->pos(), QPoint(Twips(60), Twips(60)));
     EXPECT_EQ(PixelsToTwips(Text1(window)->width()), PixelsToTwips(window->width()) - 120);
     EXPECT_EQ(Text1(window)->toPlainText(), "Function expression is empty.");
+}
+
+TEST_F(MessageWindowTest, ACallerAtTheBottomOfItsScreenGetsTheStripOnTheScreen) {
+    const QRect screen = caller.screen()->availableGeometry();
+    struct Case {
+        const char* what;
+        QRect callerGeometry;
+    };
+    const Case cases[] = {
+        {"touching the bottom", {100, screen.bottom() - 401, 600, 400}},
+        {"as large as the screen", screen.adjusted(2, 2, -2, -2)},
+        {"partly below the screen", {100, screen.bottom() - 100, 500, 400}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        caller.setGeometry(c.callerGeometry);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return caller.geometry() == c.callerGeometry; }));
+        const QRect frame = caller.frameGeometry();
+        MessageWindow* window = Show("Incorrect function expression.");
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(screen.contains(window->frameGeometry()))
+            << ::testing::PrintToString(window->frameGeometry());
+        EXPECT_EQ(window->frameGeometry().bottom(), screen.bottom());
+        EXPECT_EQ(window->frameGeometry().left(), frame.left());
+        EXPECT_EQ(window->frameGeometry().width(), frame.width());
+        EXPECT_EQ(PixelsToTwips(Text1(window)->width()), PixelsToTwips(window->width()) - 120);
+        EXPECT_FALSE(window->isActiveWindow());
+    }
 }
 
 TEST_F(MessageWindowTest, TextHeightFollowsTheNumberOfLineBreaks) {
