@@ -1,9 +1,9 @@
 #include "themes/theme_chooser.h"
 
 #include "settings/settings_store.h"
-#include "themes/widget_colors.h"
-#include "windows/clickable_label.h"
-#include "windows/twips.h"
+#include "widgets/widget_colors.h"
+#include "widgets/clickable_label.h"
+#include "widgets/twips.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

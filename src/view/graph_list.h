@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/compiler.h"
-#include "themes/color_value.h"
+#include "widgets/color_value.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/evaluator.h"
-#include "themes/color_value.h"
+#include "widgets/color_value.h"
 #include "view/plot_workers.h"
 #include "view/view_state.h"
 

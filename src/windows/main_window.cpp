@@ -8,7 +8,7 @@
 #include "view/graph_canvas.h"
 #include "windows/about_window.h"
 #include "windows/app_info.h"
-#include "windows/clickable_label.h"
+#include "widgets/clickable_label.h"
 
 #include <QAction>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
 // The graph area's own colours: the four swatches, the "Light" and "Dark" presets and the random
 // colour for the next graph.
 #include "settings/settings_store.h"
-#include "themes/widget_colors.h"
-#include "windows/clickable_label.h"
+#include "widgets/widget_colors.h"
+#include "widgets/clickable_label.h"
 #include "windows/color_picker.h"
 #include "windows/main_window.h"
 

@@ -3,9 +3,9 @@
 #include "editor/keypad_keys.h"
 #include "view/graph_canvas.h"
 #include "windows/app_info.h"
-#include "windows/clickable_label.h"
+#include "widgets/clickable_label.h"
 #include "windows/main_window.h"
-#include "windows/twips.h"
+#include "widgets/twips.h"
 
 #include <QAction>
 #include <QFrame>

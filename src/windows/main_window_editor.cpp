@@ -7,8 +7,8 @@
 #include "settings/settings_store.h"
 #include "view/range_editing.h"
 #include "windows/app_info.h"
-#include "windows/clickable_label.h"
-#include "windows/fitting_caption.h"
+#include "widgets/clickable_label.h"
+#include "widgets/fitting_caption.h"
 #include "windows/input_box.h"
 #include "windows/main_window.h"
 

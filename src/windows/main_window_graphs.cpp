@@ -4,7 +4,7 @@
 #include "view/graph_area.h"
 #include "view/graph_canvas.h"
 #include "view/plotter.h"
-#include "windows/clickable_label.h"
+#include "widgets/clickable_label.h"
 #include "windows/main_window.h"
 
 #include <QClipboard>

@@ -3,9 +3,9 @@
 #include "settings/window_placement.h"
 #include "view/graph_canvas.h"
 #include "view/natural_ratio.h"
-#include "windows/clickable_label.h"
+#include "widgets/clickable_label.h"
 #include "windows/main_window.h"
-#include "windows/twips.h"
+#include "widgets/twips.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -5,7 +5,7 @@
 #include "view/natural_ratio.h"
 #include "view/range_editing.h"
 #include "windows/app_info.h"
-#include "windows/clickable_label.h"
+#include "widgets/clickable_label.h"
 #include "windows/input_box.h"
 #include "windows/main_window.h"
 

@@ -2,10 +2,10 @@
 // function list, the theme chooser and the About window.
 #include "settings/settings_store.h"
 #include "themes/theme_chooser.h"
-#include "themes/widget_colors.h"
+#include "widgets/widget_colors.h"
 #include "view/function_list_window.h"
 #include "windows/about_window.h"
-#include "windows/clickable_label.h"
+#include "widgets/clickable_label.h"
 #include "windows/main_window.h"
 
 #include <QFrame>

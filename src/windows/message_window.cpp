@@ -5,7 +5,7 @@
 #include "settings/window_placement.h"
 #include "windows/app_info.h"
 #include "windows/input_box.h"
-#include "windows/twips.h"
+#include "widgets/twips.h"
 
 #include <QCloseEvent>
 #include <QColor>

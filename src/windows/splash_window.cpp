@@ -1,6 +1,6 @@
 #include "windows/splash_window.h"
 
-#include "windows/twips.h"
+#include "widgets/twips.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

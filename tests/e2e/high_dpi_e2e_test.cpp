@@ -2,7 +2,7 @@
 // drawn at its full device resolution, and the placement still stored in twips.
 #include "e2e_fixture.h"
 
-#include "windows/twips.h"
+#include "widgets/twips.h"
 
 #include <cmath>
 

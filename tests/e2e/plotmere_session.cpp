@@ -1,7 +1,7 @@
 #include "plotmere_session.h"
 
 #include "engine/number_text.h"
-#include "windows/twips.h"
+#include "widgets/twips.h"
 
 #include <QProcessEnvironment>
 #include <QSettings>

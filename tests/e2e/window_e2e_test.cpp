@@ -3,7 +3,7 @@
 #include "e2e_fixture.h"
 
 #include "engine/compiler.h"
-#include "windows/twips.h"
+#include "widgets/twips.h"
 
 #include <QElapsedTimer>
 #include <QSettings>

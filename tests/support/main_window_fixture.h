@@ -6,7 +6,7 @@
 #include "support/settings_sandbox.h"
 #include "view/graph_canvas.h"
 #include "windows/main_window.h"
-#include "windows/twips.h"
+#include "widgets/twips.h"
 
 #include <QTest>
 

@@ -3,9 +3,9 @@
 #include "settings/settings_store.h"
 #include "support/settings_sandbox.h"
 #include "themes/theme_table.h"
-#include "themes/widget_colors.h"
-#include "windows/clickable_label.h"
-#include "windows/twips.h"
+#include "widgets/widget_colors.h"
+#include "widgets/clickable_label.h"
+#include "widgets/twips.h"
 
 #include <QPushButton>
 #include <QSet>

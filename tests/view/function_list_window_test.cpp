@@ -2,9 +2,9 @@
 
 #include "support/qt_printers.h"
 #include "themes/theme_table.h"
-#include "themes/widget_colors.h"
+#include "widgets/widget_colors.h"
 #include "view/graph_list.h"
-#include "windows/twips.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,8 +1,8 @@
 #include "windows/about_window.h"
 
 #include "themes/theme_table.h"
-#include "themes/widget_colors.h"
-#include "windows/twips.h"
+#include "widgets/widget_colors.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -2,7 +2,7 @@
 #include "windows/window_test_helpers.h"
 
 #include "themes/graph_colors.h"
-#include "windows/clickable_label.h"
+#include "widgets/clickable_label.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -2,7 +2,7 @@
 
 #include "editor/keypad_keys.h"
 #include "editor/parameters.h"
-#include "windows/clickable_label.h"
+#include "widgets/clickable_label.h"
 #include "windows/message_window.h"
 
 #include <QAction>

@@ -2,7 +2,7 @@
 
 #include "view/drawing_units.h"
 #include "view/function_list_window.h"
-#include "windows/clickable_label.h"
+#include "widgets/clickable_label.h"
 #include "windows/message_window.h"
 #include "windows/window_test_helpers.h"
 

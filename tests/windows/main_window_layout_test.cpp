@@ -2,7 +2,7 @@
 
 #include "editor/keypad_keys.h"
 #include "view/graph_canvas.h"
-#include "windows/clickable_label.h"
+#include "widgets/clickable_label.h"
 
 #include <QAction>
 #include <QFrame>

@@ -1,6 +1,6 @@
 #include "support/main_window_fixture.h"
 
-#include "windows/clickable_label.h"
+#include "widgets/clickable_label.h"
 #include "windows/message_window.h"
 
 #include <QAction>

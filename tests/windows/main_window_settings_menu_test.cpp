@@ -3,7 +3,7 @@
 
 #include "engine/number_text.h"
 #include "themes/graph_colors.h"
-#include "windows/clickable_label.h"
+#include "widgets/clickable_label.h"
 #include "windows/message_window.h"
 
 #include <QAction>

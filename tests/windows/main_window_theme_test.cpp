@@ -2,9 +2,9 @@
 
 #include "editor/keypad_keys.h"
 #include "themes/theme_chooser.h"
-#include "themes/widget_colors.h"
+#include "widgets/widget_colors.h"
 #include "view/function_list_window.h"
-#include "windows/clickable_label.h"
+#include "widgets/clickable_label.h"
 
 #include <QAction>
 #include <QApplication>

@@ -4,7 +4,7 @@
 #include "support/settings_sandbox.h"
 #include "windows/input_box.h"
 #include "windows/message_service.h"
-#include "windows/twips.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QFontMetricsF>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "themes/color_value.h"
+#include "widgets/color_value.h"
 #include "view/drawing_units.h"
 #include "view/graph_area.h"
 #include "view/graph_canvas.h"

@@ -1,4 +1,4 @@
-#include "themes/widget_colors.h"
+#include "widgets/widget_colors.h"
 
 #include <QAbstractItemView>
 #include <QLineEdit>

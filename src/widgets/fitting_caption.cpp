@@ -1,4 +1,4 @@
-#include "windows/fitting_caption.h"
+#include "widgets/fitting_caption.h"
 
 #include <QFontMetricsF>
 #include <QLabel>

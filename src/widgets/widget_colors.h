@@ -1,6 +1,6 @@
 #pragma once
 
-#include "themes/color_value.h"
+#include "widgets/color_value.h"
 
 #include <QWidget>
 
