@@ -177,8 +177,9 @@ inline constexpr double OverflowingSquare = 0x1p512;
 template <class W> double Log(double u) {
     if constexpr (Narrow<W>) {
         return std::log10(u);
+    } else {
+        return static_cast<double>(std::log(W(u)) / std::log(W(10)));
     }
-    return static_cast<double>(std::log(W(u)) / std::log(W(10)));
 }
 
 // Cotangent as the reciprocal of the tangent.

@@ -125,36 +125,40 @@ struct AgreementRow {
 // Where the formulas are well conditioned, rounding every step to double costs a few ulps at
 // most; at the far ends narrow and wide give the same infinities and limits.
 TEST(NarrowCompositeTest, AgreesWithTheWideFormat) {
-    if (!WideLongDouble) {
+    if constexpr (!WideLongDouble) {
         GTEST_SKIP() << "long double is double here: the narrow results are the engine's own";
-    }
-    const AgreementRow rows[] = {
-        {Log, 2},        {Log, 0.3},       {Log, 7e100},     {Log, 1e-300},   {Cot, 0.7},
-        {Cot, -2},       {Cot, 1e-10},     {Arcsin, 0.5},    {Arcsin, -0.25}, {Arccos, 0.6},
-        {Arccos, -0.9},  {Arccot, 3},      {Arccot, -0.5},   {Sinh, 1.5},     {Sinh, -20},
-        {Sinh, 700},     {Cosh, 0.5},      {Cosh, -300},     {Tanh, 0.75},    {Tanh, -3},
-        {Tanh, 30},      {Tanh, 11000},    {Coth, 2},        {Coth, -40},     {Coth, -11000},
-        {Arsinh, 0.8},   {Arsinh, 42},     {Arsinh, 1e150},  {Arsinh, 1e200}, {Arsinh, 1e308},
-        {Arsinh, -1e10}, {Arsinh, -1e300}, {Arcosh, 1.5},    {Arcosh, 1e6},   {Arcosh, 1e200},
-        {Arcosh, -1e10}, {Arcosh, -1e200}, {Artanh, 0.5},    {Artanh, -0.9},  {Arcoth, 1.5},
-        {Arcoth, -30},   {Arcoth, 1e200},  {Arcoth, -1e300},
-    };
-    for (const AgreementRow& row : rows) {
-        EXPECT_TRUE(Matches(row.function.narrow(row.u), row.function.wide(row.u), 1e-14))
-            << row.function.name << " " << row.u;
+    } else {
+        const AgreementRow rows[] = {
+            {Log, 2},        {Log, 0.3},       {Log, 7e100},     {Log, 1e-300},   {Cot, 0.7},
+            {Cot, -2},       {Cot, 1e-10},     {Arcsin, 0.5},    {Arcsin, -0.25}, {Arccos, 0.6},
+            {Arccos, -0.9},  {Arccot, 3},      {Arccot, -0.5},   {Sinh, 1.5},     {Sinh, -20},
+            {Sinh, 700},     {Cosh, 0.5},      {Cosh, -300},     {Tanh, 0.75},    {Tanh, -3},
+            {Tanh, 30},      {Tanh, 11000},    {Coth, 2},        {Coth, -40},     {Coth, -11000},
+            {Arsinh, 0.8},   {Arsinh, 42},     {Arsinh, 1e150},  {Arsinh, 1e200}, {Arsinh, 1e308},
+            {Arsinh, -1e10}, {Arsinh, -1e300}, {Arcosh, 1.5},    {Arcosh, 1e6},   {Arcosh, 1e200},
+            {Arcosh, -1e10}, {Arcosh, -1e200}, {Artanh, 0.5},    {Artanh, -0.9},  {Arcoth, 1.5},
+            {Arcoth, -30},   {Arcoth, 1e200},  {Arcoth, -1e300},
+        };
+        for (const AgreementRow& row : rows) {
+            EXPECT_TRUE(Matches(row.function.narrow(row.u), row.function.wide(row.u), 1e-14))
+                << row.function.name << " " << row.u;
+        }
     }
 }
 
 // What the comments say the narrow format gives up: finite wide results that are infinite in
 // double. A change in either format shows here first.
 TEST(NarrowCompositeTest, DifferencesFromTheWideFormat) {
-    if (!WideLongDouble) {
+    if constexpr (!WideLongDouble) {
         GTEST_SKIP() << "long double is double here: there is no wide format to differ from";
-    }
-    const AgreementRow rows[] = {{Sinh, 710}, {Cosh, -710.4}, {Arsinh, -1e8}, {Arsinh, -1e9}};
-    for (const AgreementRow& row : rows) {
-        EXPECT_TRUE(std::isfinite(row.function.wide(row.u))) << row.function.name << " " << row.u;
-        EXPECT_TRUE(std::isinf(row.function.narrow(row.u))) << row.function.name << " " << row.u;
+    } else {
+        const AgreementRow rows[] = {{Sinh, 710}, {Cosh, -710.4}, {Arsinh, -1e8}, {Arsinh, -1e9}};
+        for (const AgreementRow& row : rows) {
+            EXPECT_TRUE(std::isfinite(row.function.wide(row.u)))
+                << row.function.name << " " << row.u;
+            EXPECT_TRUE(std::isinf(row.function.narrow(row.u)))
+                << row.function.name << " " << row.u;
+        }
     }
 }
 

@@ -107,10 +107,11 @@ double ApplyFunction(const std::string& name, double value) {
         return std::log(value);
     }
     if (name == "log") {
-        if (NarrowExtended) {
+        if constexpr (NarrowExtended) {
             return std::log10(value); // the quotient in double misses powers of ten
+        } else {
+            return static_cast<double>(std::log(u) / std::log(Extended(10)));
         }
-        return static_cast<double>(std::log(u) / std::log(Extended(10)));
     }
     if (name == "sin") {
         return std::sin(value);
