@@ -18,13 +18,24 @@ namespace {
 // Bases per pass: the rows below stay in the first-level cache.
 constexpr std::size_t Chunk = 256;
 
+// Most x86-64 processors since 2013 multiply-add in one instruction, which the baseline build
+// may not use; a second copy below does, where the processor has it. Only with GCC or clang on
+// ELF systems: other compilers have no per-function instruction sets, GCC cannot align the stack
+// for AVX on 64-bit Windows, and there the routine is off anyway (no GNU C library).
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__)) && defined(__ELF__)
+#define PLOTMERE_FUSED_COPY 1
+// Always inlined, so that each copy below is compiled for its own instruction set.
+#define PLOTMERE_INLINE_IN_EACH_COPY [[gnu::always_inline]] inline
+#else
+#define PLOTMERE_INLINE_IN_EACH_COPY inline
+#endif
+
 // TryPowers for at most Chunk bases. Each step runs over all bases before the next, as loops
 // without branches that the compiler can vectorise; out-of-range bases compute garbage that
 // the range test then discards.
-// Always inlined, so that each copy below is compiled for its own instruction set.
 template <bool Fused>
-[[gnu::always_inline]] inline void TryChunk(const Exponent& n, const double* a, double* values,
-                                            std::size_t count) {
+PLOTMERE_INLINE_IN_EACH_COPY void TryChunk(const Exponent& n, const double* a, double* values,
+                                           std::size_t count) {
     using namespace detail;
     constexpr double Open = std::numeric_limits<double>::quiet_NaN();
     if (n.magnitude == 0) {
@@ -71,10 +82,7 @@ void TryChunkPlain(const Exponent& n, const double* a, double* values, std::size
     TryChunk<false>(n, a, values, count);
 }
 
-// Most x86-64 processors since 2013 multiply-add in one instruction, which the baseline build
-// may not use; this copy does, where the processor has it.
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#define PLOTMERE_FUSED_COPY 1
+#ifdef PLOTMERE_FUSED_COPY
 __attribute__((target("avx,fma"))) void TryChunkFused(const Exponent& n, const double* a,
                                                       double* values, std::size_t count) {
     TryChunk<true>(n, a, values, count);

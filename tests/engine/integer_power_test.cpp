@@ -98,7 +98,9 @@ TEST(IntegerPowerTest, EdgeCases) {
     for (const EdgeRow& row : rows) {
         SCOPED_TRACE(::testing::Message()
                      << std::hexfloat << row.base << "^" << std::dec << row.exponent);
-        EXPECT_EQ(Declines(row.base, row.exponent), row.declines);
+        // The rows that answer hold where the routine is on, with the GNU C library's pow; with
+        // any other C library (MinGW's, Microsoft's) it declines every power.
+        EXPECT_EQ(Declines(row.base, row.exponent), row.declines || !integer_power::Enabled);
         EXPECT_TRUE(AgreesWithPow(row.base, row.exponent));
     }
 }
@@ -155,10 +157,15 @@ TEST(IntegerPowerTest, RandomBasesGivePowsBits) {
             plotDeclined += Declines(a, n);
         }
     }
-    // Only results within 0.06 ulp of a midpoint (an eighth of them) and the odd bases above
-    // are declined: a routine that declines everything is no use.
-    EXPECT_LT(plotDeclined, plotCount / 6);
-    EXPECT_LT(declined, Pairs * 6 / 10);
+    if constexpr (integer_power::Enabled) {
+        // Only results within 0.06 ulp of a midpoint (an eighth of them) and the odd bases
+        // above are declined: a routine that declines everything is no use.
+        EXPECT_LT(plotDeclined, plotCount / 6);
+        EXPECT_LT(declined, Pairs * 6 / 10);
+    } else {
+        // Without the GNU C library's error bound for pow, pow answers every power.
+        EXPECT_EQ(declined, Pairs);
+    }
 }
 
 TEST(IntegerPowerTest, BlockFormMatchesOneBase) {

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 namespace plotmere {
 
@@ -71,12 +72,23 @@ double CheckedPower(double a, double b) {
     return result;
 }
 
-// Where long double's exponent is no wider than double's, the hyperbolic quotients would
-// overflow to inf/inf; their value there is the limit ±1.
+// Where long double's exponent is no wider than double's (Microsoft's compiler), the formulas
+// run in double and three of them follow other rules.
+constexpr bool NarrowExtended =
+    std::numeric_limits<Extended>::max_exponent <= std::numeric_limits<double>::max_exponent;
+
+// The hyperbolic quotients would overflow to inf/inf; their value there is the limit ±1.
 bool HyperbolicSaturates(double u) {
-    return std::numeric_limits<Extended>::max_exponent <=
-               std::numeric_limits<double>::max_exponent &&
-           std::fabs(u) > 64;
+    return NarrowExtended && std::fabs(u) > 64;
+}
+
+// u^2 overflows: ln(u + sqrt(u^2 ± 1)) is ln 2u, or ln 0 for a negative u, as in the wide format.
+bool SquareOverflows(double u) {
+    return NarrowExtended && std::fabs(u) >= std::ldexp(1.0, 512);
+}
+
+double LogOfTwiceOrZero(double u) {
+    return u > 0 ? std::log(u) + std::numbers::ln2 : -std::numeric_limits<double>::infinity();
 }
 
 double ApplyFunction(const std::string& name, double value) {
@@ -95,7 +107,11 @@ double ApplyFunction(const std::string& name, double value) {
         return std::log(value);
     }
     if (name == "log") {
-        return static_cast<double>(std::log(u) / std::log(Extended(10)));
+        if constexpr (NarrowExtended) {
+            return std::log10(value); // the quotient in double misses powers of ten
+        } else {
+            return static_cast<double>(std::log(u) / std::log(Extended(10)));
+        }
     }
     if (name == "sin") {
         return std::sin(value);
@@ -140,9 +156,15 @@ double ApplyFunction(const std::string& name, double value) {
         return static_cast<double>((std::exp(-u) + std::exp(u)) / (std::exp(u) - std::exp(-u)));
     }
     if (name == "arsinh") {
+        if (SquareOverflows(value)) {
+            return LogOfTwiceOrZero(value);
+        }
         return static_cast<double>(std::log(u + std::sqrt(u * u + 1)));
     }
     if (name == "arcosh") {
+        if (SquareOverflows(value)) {
+            return LogOfTwiceOrZero(value);
+        }
         return static_cast<double>(std::log(u + std::sqrt(u * u - 1)));
     }
     if (name == "artanh") {

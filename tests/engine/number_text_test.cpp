@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <limits>
+#include <string_view>
 
 namespace plotmere {
 namespace {
@@ -116,6 +118,60 @@ TEST(NumberTextRoundTrip, EveryShortTextOfADoubleReadsBackAsItsRoundedValue) {
         const std::string text = NumberToText(value, DoublePrecisionDigits);
         EXPECT_EQ(NumberToText(TextToNumber(text), DoublePrecisionDigits), text) << text;
     }
+}
+
+// Switches the C library's locale to one that writes numbers with a decimal comma, if the system
+// has one, and back to "C" when done.
+class DecimalCommaLocale {
+public:
+    DecimalCommaLocale() {
+        // Linux names first, then Windows names.
+        for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "German_Germany.1252",
+                                 "de-DE", "French_France.1252"}) {
+            if (std::setlocale(LC_ALL, name) != nullptr &&
+                std::string_view(std::localeconv()->decimal_point) == ",") {
+                name_ = name;
+                return;
+            }
+        }
+        std::setlocale(LC_ALL, "C");
+    }
+    ~DecimalCommaLocale() { std::setlocale(LC_ALL, "C"); }
+    DecimalCommaLocale(const DecimalCommaLocale&) = delete;
+    DecimalCommaLocale& operator=(const DecimalCommaLocale&) = delete;
+
+    const char* name() const { return name_; }
+
+private:
+    const char* name_ = nullptr;
+};
+
+// Number texts are the program's own, whatever the C library's locale says: a point, no
+// grouping, the same exponent form; and reading stops at a comma.
+TEST(NumberTextLocaleTest, IgnoresTheCLibrarysLocale) {
+    const DecimalCommaLocale locale;
+    if (locale.name() == nullptr) {
+        GTEST_SKIP() << "no locale with a decimal comma on this system";
+    }
+    SCOPED_TRACE(locale.name());
+    const NumberTextRow written[] = {{1.5, 15, "1.5"},
+                                     {-1234567.25, 15, "-1234567.25"},
+                                     {1.5e20, 15, "1.5E+20"},
+                                     {0.00012345, 15, ".00012345"},
+                                     {static_cast<double>(0.1f), 7, ".1"}};
+    for (const NumberTextRow& row : written) {
+        EXPECT_EQ(NumberToText(row.value, row.digits), row.text);
+    }
+    const TextNumberRow read[] = {{"1.5", 1.5},
+                                  {"1,5", 1},
+                                  {"-.25", -0.25},
+                                  {"2d3", 2000},
+                                  {"3.14159265358979", 3.14159265358979}};
+    for (const TextNumberRow& row : read) {
+        EXPECT_EQ(TextToNumber(row.text), row.value) << row.text;
+    }
+    EXPECT_TRUE(IsCanonicalNumeral("-3.25"));
+    EXPECT_FALSE(IsCanonicalNumeral("-3,25"));
 }
 
 struct CanonicalRow {
