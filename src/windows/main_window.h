@@ -62,9 +62,6 @@ public:
     bool layoutReady() const { return layoutReady_; }
     MessageService& messages() { return messages_; }
 
-    // The graph area's replot after a resize, armed by every layout.
-    int resizeTicks() const { return resizeTicks_; }
-
 signals:
     // Emitted after each full redraw of the graph area, for whoever waits on the picture.
     void graphAreaDrawn();
@@ -204,8 +201,8 @@ private:
     QSize appliedSize_;
     QMargins lastNormalMargins_;
 
-public:
-    // Controls, named as the layout tables name them (each also its objectName).
+    // Controls, named as the layout tables name them (each also its objectName, by which tests
+    // find them).
     QWidget* client = nullptr; // the client area the twips positions refer to
     GraphCanvas* grafik = nullptr;
     QFrame* Frame1 = nullptr;

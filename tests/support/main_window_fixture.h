@@ -5,8 +5,8 @@
 #include "support/scripted_input_box.h"
 #include "support/settings_sandbox.h"
 #include "view/graph_canvas.h"
-#include "windows/main_window.h"
 #include "widgets/twips.h"
+#include "windows/main_window.h"
 
 #include <QTest>
 
@@ -48,7 +48,7 @@ protected:
                      PixelsToTwips(g.height()));
     }
 
-    QImage picture() const { return window->grafik->image(); }
+    QImage picture() const { return control<GraphCanvas>("grafik")->image(); }
 
     SettingsStore store;
     ScriptedInputBox inputBox;

@@ -1,8 +1,8 @@
 #include "windows/about_window.h"
 
 #include "themes/theme_table.h"
-#include "widgets/widget_colors.h"
 #include "widgets/twips.h"
+#include "widgets/widget_colors.h"
 
 #include <QApplication>
 #include <QEvent>

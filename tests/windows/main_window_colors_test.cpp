@@ -40,7 +40,7 @@ protected:
 };
 
 struct SwatchRow {
-    ClickableLabel* MainWindow::*swatch;
+    const char* swatch;
     ColorValue GraphColors::*field;
     const char* valueName;
     ColorValue defaultColor;
@@ -48,10 +48,10 @@ struct SwatchRow {
 };
 
 const SwatchRow Swatches[] = {
-    {&MainWindow::labcback, &GraphColors::backColor, "color back", Rgb(0xFFFFFF), true},
-    {&MainWindow::labcaxis, &GraphColors::axisColor, "color axis", Rgb(0x8080FF), true},
-    {&MainWindow::labcgraph, &GraphColors::nextGraphColor, "color graph", Rgb(0x000000), false},
-    {&MainWindow::labcerr, &GraphColors::outOfRangeColor, "color err", Rgb(0xFF4040), true},
+    {"labcback", &GraphColors::backColor, "color back", Rgb(0xFFFFFF), true},
+    {"labcaxis", &GraphColors::axisColor, "color axis", Rgb(0x8080FF), true},
+    {"labcgraph", &GraphColors::nextGraphColor, "color graph", Rgb(0x000000), false},
+    {"labcerr", &GraphColors::outOfRangeColor, "color err", Rgb(0xFF4040), true},
 };
 
 TEST_F(MainWindowColorsTest, SwatchOpensThePickerOnItsColourAndStoresThePick) {
@@ -59,24 +59,24 @@ TEST_F(MainWindowColorsTest, SwatchOpensThePickerOnItsColourAndStoresThePick) {
     for (const SwatchRow& row : Swatches) {
         redraws->clear();
         colorPicker.pickNext(picked);
-        QTest::mouseClick(window.get()->*row.swatch, Qt::LeftButton);
+        QTest::mouseClick(control<ClickableLabel>(row.swatch), Qt::LeftButton);
         ASSERT_FALSE(colorPicker.openedWith.empty()) << row.valueName;
         EXPECT_EQ(colorPicker.openedWith.back(), row.defaultColor) << row.valueName;
         EXPECT_EQ(window->graphColors().*row.field, picked) << row.valueName;
         EXPECT_EQ(Stored(row.valueName), 0x563412) << row.valueName; // red in the low byte
-        EXPECT_EQ(ShownBackground(window.get()->*row.swatch), picked) << row.valueName;
+        EXPECT_EQ(ShownBackground(control<ClickableLabel>(row.swatch)), picked) << row.valueName;
         EXPECT_EQ(redraws->size(), row.redraws ? 1 : 0) << row.valueName;
     }
     EXPECT_EQ(colorPicker.openedWith.size(), 4u);
     // A second click opens on the colour now shown.
-    QTest::mouseClick(window->labcgraph, Qt::LeftButton);
+    QTest::mouseClick(control<ClickableLabel>("labcgraph"), Qt::LeftButton);
     EXPECT_EQ(colorPicker.openedWith.back(), picked);
 }
 
 TEST_F(MainWindowColorsTest, NewBackgroundRepaintsTheAreaWithItsGrid) {
     const ColorValue back = Rgb(0x336699);
     colorPicker.pickNext(back);
-    QTest::mouseClick(window->labcback, Qt::LeftButton);
+    QTest::mouseClick(control<ClickableLabel>("labcback"), Qt::LeftButton);
     EXPECT_EQ(window->graphColors().gridColor, Rgb(0x477A85)); // 33+20, 66+20, 99-20
     EXPECT_TRUE(PixelIs(picture(), 0, 0, back));
     EXPECT_EQ(CountPixels(picture(), Rgb(0xFFFFFF)), 0);
@@ -88,7 +88,7 @@ TEST_F(MainWindowColorsTest, NewBackgroundRepaintsTheAreaWithItsGrid) {
 TEST_F(MainWindowColorsTest, NewAxisColourRedrawsTheAxes) {
     const ColorValue axis = Rgb(0x00A000);
     colorPicker.pickNext(axis);
-    QTest::mouseClick(window->labcaxis, Qt::LeftButton);
+    QTest::mouseClick(control<ClickableLabel>("labcaxis"), Qt::LeftButton);
     const QPoint onAxis = AxisPixel();
     EXPECT_TRUE(PixelIs(picture(), onAxis.x(), onAxis.y(), axis));
     EXPECT_EQ(CountPixels(picture(), Rgb(0x8080FF)), 0);
@@ -104,10 +104,12 @@ TEST_F(MainWindowColorsTest, CancelKeepsTheColourButStoresItAgain) {
             settings.setValue(row.valueName, 42);
             settings.sync();
         }
-        QTest::mouseClick(window.get()->*row.swatch, Qt::LeftButton); // nothing picked: Cancel
+        QTest::mouseClick(control<ClickableLabel>(row.swatch),
+                          Qt::LeftButton); // nothing picked: Cancel
         EXPECT_EQ(window->graphColors().*row.field, row.defaultColor) << row.valueName;
         EXPECT_EQ(Stored(row.valueName), static_cast<int>(row.defaultColor)) << row.valueName;
-        EXPECT_EQ(ShownBackground(window.get()->*row.swatch), row.defaultColor) << row.valueName;
+        EXPECT_EQ(ShownBackground(control<ClickableLabel>(row.swatch)), row.defaultColor)
+            << row.valueName;
         EXPECT_EQ(redraws->size(), row.redraws ? 1 : 0) << row.valueName;
     }
 }
@@ -115,14 +117,14 @@ TEST_F(MainWindowColorsTest, CancelKeepsTheColourButStoresItAgain) {
 TEST_F(MainWindowColorsTest, NextGraphColourChangesNoPixel) {
     const QImage before = picture();
     colorPicker.pickNext(Rgb(0xFF0000));
-    QTest::mouseClick(window->labcgraph, Qt::LeftButton);
+    QTest::mouseClick(control<ClickableLabel>("labcgraph"), Qt::LeftButton);
     EXPECT_EQ(redraws->size(), 0);
     EXPECT_TRUE(picture() == before);
     EXPECT_EQ(window->graphColors().nextGraphColor, Rgb(0xFF0000));
 }
 
 TEST_F(MainWindowColorsTest, DarkPresetSetsAllFourColoursAndRedraws) {
-    QTest::mouseClick(window->labcolordark, Qt::LeftButton);
+    QTest::mouseClick(control<ClickableLabel>("labcolordark"), Qt::LeftButton);
     const GraphColors& colors = window->graphColors();
     EXPECT_EQ(colors.backColor, Rgb(0x202020));
     EXPECT_EQ(colors.axisColor, Rgb(0x8080FF));
@@ -133,8 +135,8 @@ TEST_F(MainWindowColorsTest, DarkPresetSetsAllFourColoursAndRedraws) {
     EXPECT_EQ(Stored("color axis"), 16744576);
     EXPECT_EQ(Stored("color graph"), 15132390); // E6E6E6
     EXPECT_EQ(Stored("color err"), 4210943);
-    EXPECT_EQ(ShownBackground(window->labcback), Rgb(0x202020));
-    EXPECT_EQ(ShownBackground(window->labcgraph), Rgb(0xE6E6E6));
+    EXPECT_EQ(ShownBackground(control<ClickableLabel>("labcback")), Rgb(0x202020));
+    EXPECT_EQ(ShownBackground(control<ClickableLabel>("labcgraph")), Rgb(0xE6E6E6));
     EXPECT_EQ(redraws->size(), 1);
 
     EXPECT_TRUE(PixelIs(picture(), 0, 0, Rgb(0x202020)));
@@ -147,14 +149,14 @@ TEST_F(MainWindowColorsTest, DarkPresetSetsAllFourColoursAndRedraws) {
 
 TEST_F(MainWindowColorsTest, DarkPresetRedrawsPlottedGraphsInTheirOwnColours) {
     colorPicker.pickNext(Rgb(0x0000FF));
-    QTest::mouseClick(window->labcgraph, Qt::LeftButton);
-    window->inputfunc->setText("x");
-    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    QTest::mouseClick(control<ClickableLabel>("labcgraph"), Qt::LeftButton);
+    control<QLineEdit>("inputfunc")->setText("x");
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
     ASSERT_EQ(window->graphList().graphCount(), 1);
     const int graphPixels = CountPixels(picture(), Rgb(0x0000FF));
     ASSERT_GT(graphPixels, 0);
 
-    QTest::mouseClick(window->labcolordark, Qt::LeftButton);
+    QTest::mouseClick(control<ClickableLabel>("labcolordark"), Qt::LeftButton);
     EXPECT_EQ(window->graphColors().nextGraphColor, Rgb(0xE6E6E6));
     EXPECT_GT(CountPixels(picture(), Rgb(0x0000FF)), graphPixels / 2);
     EXPECT_EQ(CountPixels(picture(), Rgb(0xE6E6E6)), 0);
@@ -162,28 +164,29 @@ TEST_F(MainWindowColorsTest, DarkPresetRedrawsPlottedGraphsInTheirOwnColours) {
 }
 
 TEST_F(MainWindowColorsTest, NewBackgroundKeepsThePlottedGraphs) {
-    window->inputfunc->setText("x");
-    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    control<QLineEdit>("inputfunc")->setText("x");
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
     ASSERT_GT(CountPixels(picture(), Rgb(0x000000)), 0);
     colorPicker.pickNext(Rgb(0xFFFFE0));
-    QTest::mouseClick(window->labcback, Qt::LeftButton);
+    QTest::mouseClick(control<ClickableLabel>("labcback"), Qt::LeftButton);
     EXPECT_GT(CountPixels(picture(), Rgb(0x000000)), 0);
     EXPECT_TRUE(PixelIs(picture(), 0, 0, Rgb(0xFFFFE0)));
 }
 
 TEST_F(MainWindowColorsTest, LightPresetRestoresTheDefaults) {
     colorPicker.pickNext(Rgb(0x010203));
-    QTest::mouseClick(window->labcaxis, Qt::LeftButton);
-    QTest::mouseClick(window->labcolordark, Qt::LeftButton);
+    QTest::mouseClick(control<ClickableLabel>("labcaxis"), Qt::LeftButton);
+    QTest::mouseClick(control<ClickableLabel>("labcolordark"), Qt::LeftButton);
     redraws->clear();
-    QTest::mouseClick(window->labcolorlight, Qt::LeftButton);
+    QTest::mouseClick(control<ClickableLabel>("labcolorlight"), Qt::LeftButton);
     EXPECT_EQ(window->graphColors(), LightPreset());
     EXPECT_EQ(Stored("color back"), 16777215);
     EXPECT_EQ(Stored("color axis"), 16744576);
     EXPECT_EQ(Stored("color graph"), 0);
     EXPECT_EQ(Stored("color err"), 4210943);
     for (const SwatchRow& row : Swatches) {
-        EXPECT_EQ(ShownBackground(window.get()->*row.swatch), row.defaultColor) << row.valueName;
+        EXPECT_EQ(ShownBackground(control<ClickableLabel>(row.swatch)), row.defaultColor)
+            << row.valueName;
     }
     EXPECT_EQ(redraws->size(), 1);
     EXPECT_TRUE(PixelIs(picture(), 0, 0, Rgb(0xFFFFFF)));
@@ -193,8 +196,8 @@ TEST_F(MainWindowColorsTest, LightPresetRestoresTheDefaults) {
 }
 
 TEST_F(MainWindowColorsTest, PresetReplacesTheNextColourInRandomMode) {
-    window->menurandom->trigger();
-    QTest::mouseClick(window->labcolordark, Qt::LeftButton);
+    control<QAction>("menurandom")->trigger();
+    QTest::mouseClick(control<ClickableLabel>("labcolordark"), Qt::LeftButton);
     EXPECT_EQ(window->graphColors().nextGraphColor, Rgb(0xE6E6E6));
     EXPECT_EQ(Stored("color graph"), 15132390);
 }

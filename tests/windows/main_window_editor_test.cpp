@@ -19,8 +19,8 @@ protected:
     void press(const char* key) { QTest::mouseClick(control<ClickableLabel>(key), Qt::LeftButton); }
 
     void plot(const QString& expression) {
-        window->inputfunc->setText(expression);
-        QTest::mouseClick(window->Command2, Qt::LeftButton);
+        control<QLineEdit>("inputfunc")->setText(expression);
+        QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
     }
 
     QStringList history() const {
@@ -42,17 +42,17 @@ protected:
 
 TEST_F(MainWindowEditorTest, KeysAppendAtTheEndWhateverTheCaret) {
     press("qsin");
-    EXPECT_EQ(window->inputfunc->text(), "sin(");
+    EXPECT_EQ(control<QLineEdit>("inputfunc")->text(), "sin(");
     press("qx");
     press("qrbra");
-    EXPECT_EQ(window->inputfunc->text(), "sin(x)");
-    window->inputfunc->setCursorPosition(1);
-    window->inputfunc->setSelection(0, 3);
+    EXPECT_EQ(control<QLineEdit>("inputfunc")->text(), "sin(x)");
+    control<QLineEdit>("inputfunc")->setCursorPosition(1);
+    control<QLineEdit>("inputfunc")->setSelection(0, 3);
     press("qexpo");
     press("qminus");
-    EXPECT_EQ(window->inputfunc->text(), "sin(x)^-");
-    EXPECT_EQ(window->inputfunc->cursorPosition(), 8);
-    EXPECT_TRUE(window->inputfunc->hasFocus());
+    EXPECT_EQ(control<QLineEdit>("inputfunc")->text(), "sin(x)^-");
+    EXPECT_EQ(control<QLineEdit>("inputfunc")->cursorPosition(), 8);
+    EXPECT_TRUE(control<QLineEdit>("inputfunc")->hasFocus());
 }
 
 TEST_F(MainWindowEditorTest, EveryTokenKeyAppendsItsText) {
@@ -60,36 +60,37 @@ TEST_F(MainWindowEditorTest, EveryTokenKeyAppendsItsText) {
         if (key.appended.empty()) {
             continue;
         }
-        window->inputfunc->setText("1");
+        control<QLineEdit>("inputfunc")->setText("1");
         press(std::string(key.name).c_str());
-        EXPECT_EQ(window->inputfunc->text().toStdString(), "1" + std::string(key.appended))
+        EXPECT_EQ(control<QLineEdit>("inputfunc")->text().toStdString(),
+                  "1" + std::string(key.appended))
             << key.name;
     }
 }
 
 TEST_F(MainWindowEditorTest, DelRemovesTheLastTokenAndClearEmpties) {
-    window->inputfunc->setText("x*sin(5*x)");
+    control<QLineEdit>("inputfunc")->setText("x*sin(5*x)");
     press("qdel");
-    EXPECT_EQ(window->inputfunc->text(), "x*sin(5");
+    EXPECT_EQ(control<QLineEdit>("inputfunc")->text(), "x*sin(5");
     press("qdel");
-    EXPECT_EQ(window->inputfunc->text(), "x");
+    EXPECT_EQ(control<QLineEdit>("inputfunc")->text(), "x");
     press("qdel");
-    EXPECT_EQ(window->inputfunc->text(), "");
+    EXPECT_EQ(control<QLineEdit>("inputfunc")->text(), "");
     press("qdel");
-    EXPECT_EQ(window->inputfunc->text(), "");
-    window->inputfunc->setText("2*x+1");
+    EXPECT_EQ(control<QLineEdit>("inputfunc")->text(), "");
+    control<QLineEdit>("inputfunc")->setText("2*x+1");
     press("qclear");
-    EXPECT_EQ(window->inputfunc->text(), "");
+    EXPECT_EQ(control<QLineEdit>("inputfunc")->text(), "");
 }
 
 TEST_F(MainWindowEditorTest, NumAppendsACheckedConstant) {
     const std::pair<const char*, const char*> rows[] = {
         {"0.5", "x+.5"}, {"-0.5", "x+-.5"}, {"12", "x+12"}, {"12.0", "x+"}, {"", "x+"}};
     for (const auto& [typed, expected] : rows) {
-        window->inputfunc->setText("x+");
+        control<QLineEdit>("inputfunc")->setText("x+");
         inputBox.answerNext(typed);
         press("qnum");
-        EXPECT_EQ(window->inputfunc->text(), expected) << typed;
+        EXPECT_EQ(control<QLineEdit>("inputfunc")->text(), expected) << typed;
     }
     ASSERT_FALSE(inputBox.questions.empty());
     EXPECT_EQ(inputBox.questions[0].prompt,
@@ -101,29 +102,29 @@ TEST_F(MainWindowEditorTest, NumAppendsACheckedConstant) {
 }
 
 TEST_F(MainWindowEditorTest, ParameterLabelsShowStoreAndRestoreTheirValues) {
-    EXPECT_EQ(window->parameterLabels[0]->text(), "a=0");
-    EXPECT_EQ(window->parameterLabels[4]->text(), "e=4");
+    EXPECT_EQ(control<ClickableLabel>("qqa")->text(), "a=0");
+    EXPECT_EQ(control<ClickableLabel>("qqe")->text(), "e=4");
     inputBox.answerNext("0.25");
     press("qqa");
     EXPECT_EQ(inputBox.questions.back().prompt, "Enter new parameter value:");
     EXPECT_EQ(inputBox.questions.back().proposed, "0");
-    EXPECT_EQ(window->parameterLabels[0]->text(), "a=.25");
+    EXPECT_EQ(control<ClickableLabel>("qqa")->text(), "a=.25");
     EXPECT_EQ(Store().value("parameter a").toString(), ".25");
     inputBox.answerNext("0.1234567891");
     press("qqc");
-    EXPECT_EQ(window->parameterLabels[2]->text(), "c=.1234568");
+    EXPECT_EQ(control<ClickableLabel>("qqc")->text(), "c=.1234568");
     inputBox.answerNext("-0.5");
     press("qqe");
-    EXPECT_EQ(window->parameterLabels[4]->text(), "e=-.5");
+    EXPECT_EQ(control<ClickableLabel>("qqe")->text(), "e=-.5");
     inputBox.answerNext("99999.5");
     press("qqb");
     EXPECT_EQ(shownMessage(), "Out of allowed range [-99999 to 99999].");
-    EXPECT_EQ(window->parameterLabels[1]->text(), "b=1");
+    EXPECT_EQ(control<ClickableLabel>("qqb")->text(), "b=1");
 
     restartWindow();
-    EXPECT_EQ(window->parameterLabels[0]->text(), "a=.25");
-    EXPECT_EQ(window->parameterLabels[2]->text(), "c=.1234568");
-    EXPECT_EQ(window->parameterLabels[4]->text(), "e=-.5");
+    EXPECT_EQ(control<ClickableLabel>("qqa")->text(), "a=.25");
+    EXPECT_EQ(control<ClickableLabel>("qqc")->text(), "c=.1234568");
+    EXPECT_EQ(control<ClickableLabel>("qqe")->text(), "e=-.5");
 }
 
 TEST_F(MainWindowEditorTest, ParameterCaptionsTooWideForTheirLabelShowWhole) {
@@ -166,7 +167,7 @@ TEST_F(MainWindowEditorTest, ANewParameterReachesOnlyNewGraphs) {
     plot("a");
     EXPECT_EQ(window->graphList().graph(1).expression.postfixText, "0 ");
     EXPECT_EQ(window->graphList().graph(2).expression.postfixText, "3 ");
-    QTest::mouseClick(window->labxzoomin, Qt::LeftButton); // a full redraw
+    QTest::mouseClick(control<ClickableLabel>("labxzoomin"), Qt::LeftButton); // a full redraw
     EXPECT_EQ(window->graphList().graph(1).expression.postfixText, "0 ");
 }
 
@@ -175,10 +176,10 @@ TEST_F(MainWindowEditorTest, HistoryKeepsTheTenMostRecentExpressionsUnique) {
     plot("x*sin(5*x)");
     plot("x*sin(5*x)");
     EXPECT_EQ(history(), QStringList({"x*sin(5*x)"}));
-    EXPECT_EQ(window->menufun[1]->text(), "&1. y=x*sin(5*x)");
-    EXPECT_EQ(window->menufun[2]->text(), "&2. <empty>");
+    EXPECT_EQ(control<QAction>("menufun1")->text(), "&1. y=x*sin(5*x)");
+    EXPECT_EQ(control<QAction>("menufun2")->text(), "&2. <empty>");
 
-    window->menufunclear->trigger();
+    control<QAction>("menufunclear")->trigger();
     for (const char* e : {"d", "c", "b", "a"}) {
         plot(e);
     }
@@ -194,7 +195,7 @@ TEST_F(MainWindowEditorTest, AnEleventhExpressionDropsTheOldest) {
     for (int i = 1; i <= 10; ++i) {
         plot(QString::number(i));
     }
-    EXPECT_EQ(window->menufun[10]->text(), "&10. y=1");
+    EXPECT_EQ(control<QAction>("menufun10")->text(), "&10. y=1");
     plot("1");
     EXPECT_EQ(history().size(), 10);
     EXPECT_EQ(history().first(), "1");
@@ -207,19 +208,19 @@ TEST_F(MainWindowEditorTest, AnEleventhExpressionDropsTheOldest) {
 
 TEST_F(MainWindowEditorTest, HistoryItemsAndExamplesFillTheBoxWithoutPlotting) {
     plot("x^2");
-    window->inputfunc->setText("something");
-    window->menufun[1]->trigger();
-    EXPECT_EQ(window->inputfunc->text(), "x^2");
-    window->menufun[5]->trigger();
-    EXPECT_EQ(window->inputfunc->text(), "") << "an empty slot empties the box";
+    control<QLineEdit>("inputfunc")->setText("something");
+    control<QAction>("menufun1")->trigger();
+    EXPECT_EQ(control<QLineEdit>("inputfunc")->text(), "x^2");
+    control<QAction>("menufun5")->trigger();
+    EXPECT_EQ(control<QLineEdit>("inputfunc")->text(), "") << "an empty slot empties the box";
 
     ASSERT_FALSE(Store().contains("Example 2"));
-    window->menuexample2->trigger();
-    EXPECT_EQ(window->inputfunc->text(), "3*sin(0.1*x^3)");
+    control<QAction>("menuexample2")->trigger();
+    EXPECT_EQ(control<QLineEdit>("inputfunc")->text(), "3*sin(0.1*x^3)");
     EXPECT_EQ(Store().value("Example 2").toString(), "3*sin(0.1*x^3)");
     Store().setValue("Example 3", "tan(x)");
-    window->menuexample3->trigger();
-    EXPECT_EQ(window->inputfunc->text(), "tan(x)");
+    control<QAction>("menuexample3")->trigger();
+    EXPECT_EQ(control<QLineEdit>("inputfunc")->text(), "tan(x)");
     EXPECT_EQ(window->graphList().graphCount(), 1);
     EXPECT_EQ(history(), QStringList({"x^2"}));
 }
@@ -227,10 +228,10 @@ TEST_F(MainWindowEditorTest, HistoryItemsAndExamplesFillTheBoxWithoutPlotting) {
 TEST_F(MainWindowEditorTest, ClearHistoryEmptiesEverySlotAndItsStoredValue) {
     plot("x");
     plot("2*x");
-    window->menufunclear->trigger();
+    control<QAction>("menufunclear")->trigger();
     EXPECT_TRUE(history().isEmpty());
-    EXPECT_EQ(window->menufun[1]->text(), "&1. <empty>");
-    EXPECT_EQ(window->menufun[10]->text(), "&10. <empty>");
+    EXPECT_EQ(control<QAction>("menufun1")->text(), "&1. <empty>");
+    EXPECT_EQ(control<QAction>("menufun10")->text(), "&10. <empty>");
     EXPECT_EQ(Store().value("function 1").toString(), "");
     EXPECT_TRUE(Store().contains("function 1"));
 }
@@ -244,7 +245,7 @@ TEST_F(MainWindowEditorTest, HistorySurvivesARestartWholeEvenWhenLong) {
     plot("sin(x)");
     restartWindow();
     EXPECT_EQ(history(), QStringList({"sin(x)", longExpression}));
-    EXPECT_EQ(window->menufun[1]->text(), "&1. y=sin(x)");
+    EXPECT_EQ(control<QAction>("menufun1")->text(), "&1. y=sin(x)");
 }
 
 } // namespace

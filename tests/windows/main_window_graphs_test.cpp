@@ -21,7 +21,7 @@ namespace {
 
 class MainWindowGraphsTest : public testing_support::MainWindowFixture {
 protected:
-    void type(const QString& expression) { window->inputfunc->setText(expression); }
+    void type(const QString& expression) { control<QLineEdit>("inputfunc")->setText(expression); }
     void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
     // The pixel where the plane's point (x, y) is drawn with the current view.
@@ -58,7 +58,7 @@ protected:
 };
 
 TEST_F(MainWindowGraphsTest, StartsWithAnEmptyAreaAndGraphNumberOne) {
-    EXPECT_EQ(window->Command2->text(), "Add Graph #1");
+    EXPECT_EQ(control<QPushButton>("Command2")->text(), "Add Graph #1");
     EXPECT_EQ(window->graphList().graphCount(), 0);
     EXPECT_EQ(pixelsOf(Black), 0);
     EXPECT_EQ(pixelAt(0, 2.5), 0xFF8080FF) << "the y axis";
@@ -67,14 +67,14 @@ TEST_F(MainWindowGraphsTest, StartsWithAnEmptyAreaAndGraphNumberOne) {
 
 TEST_F(MainWindowGraphsTest, AddGraphOverlaysEachGraphAndCountsOn) {
     type("0.5");
-    click(window->Command2);
-    EXPECT_EQ(window->Command2->text(), "Add Graph #2");
+    click(control<QPushButton>("Command2"));
+    EXPECT_EQ(control<QPushButton>("Command2")->text(), "Add Graph #2");
     type("-1");
-    click(window->Command2);
-    EXPECT_EQ(window->Command2->text(), "Add Graph #3");
+    click(control<QPushButton>("Command2"));
+    EXPECT_EQ(control<QPushButton>("Command2")->text(), "Add Graph #3");
     type("x");
-    click(window->Command2);
-    EXPECT_EQ(window->Command2->text(), "Add Graph #4");
+    click(control<QPushButton>("Command2"));
+    EXPECT_EQ(control<QPushButton>("Command2")->text(), "Add Graph #4");
     ASSERT_EQ(window->graphList().graphCount(), 3);
     EXPECT_EQ(pixelAt(-3, 0.5), Black);
     EXPECT_EQ(pixelAt(-3, -1), Black);
@@ -84,72 +84,72 @@ TEST_F(MainWindowGraphsTest, AddGraphOverlaysEachGraphAndCountsOn) {
 
 TEST_F(MainWindowGraphsTest, NewGraphStartsAFreshList) {
     type("x");
-    click(window->Command2);
+    click(control<QPushButton>("Command2"));
     type("0.5");
-    click(window->Command1);
+    click(control<QPushButton>("Command1"));
     ASSERT_EQ(window->graphList().graphCount(), 1);
     EXPECT_EQ(window->graphList().graph(1).expression.expressionText, "0.5");
     EXPECT_EQ(pixelAt(-2.5, -2.5), 0xFFFFFFFF) << "the first graph is gone";
     EXPECT_EQ(pixelAt(-3, 0.5), Black);
-    EXPECT_EQ(window->Command2->text(), "Add Graph #2");
+    EXPECT_EQ(control<QPushButton>("Command2")->text(), "Add Graph #2");
 }
 
 TEST_F(MainWindowGraphsTest, NewGraphWithAnInvalidExpressionLeavesAnEmptyArea) {
     type("x");
-    click(window->Command2);
+    click(control<QPushButton>("Command2"));
     type("sin(x");
-    click(window->Command1);
+    click(control<QPushButton>("Command1"));
     EXPECT_EQ(shownMessage(), "Incorrect function expression.\nImproper use of brackets.");
     EXPECT_EQ(window->graphList().graphCount(), 0);
-    EXPECT_EQ(window->Command2->text(), "Add Graph #1");
+    EXPECT_EQ(control<QPushButton>("Command2")->text(), "Add Graph #1");
     EXPECT_EQ(pixelsOf(Black), 0);
-    EXPECT_EQ(window->inputfunc->text(), "sin(x") << "the user's text stays";
+    EXPECT_EQ(control<QLineEdit>("inputfunc")->text(), "sin(x") << "the user's text stays";
 }
 
 TEST_F(MainWindowGraphsTest, AddGraphWithAnInvalidExpressionChangesNothing) {
     type("x");
-    click(window->Command2);
+    click(control<QPushButton>("Command2"));
     const QImage before = picture();
     type("   ");
-    click(window->Command2);
+    click(control<QPushButton>("Command2"));
     EXPECT_EQ(shownMessage(), "Function expression is empty.");
     EXPECT_EQ(window->graphList().graphCount(), 1);
     EXPECT_EQ(picture(), before);
-    EXPECT_EQ(window->Command2->text(), "Add Graph #2");
+    EXPECT_EQ(control<QPushButton>("Command2")->text(), "Add Graph #2");
 }
 
 TEST_F(MainWindowGraphsTest, TheBoxShowsTheNormalisedTextWithTheCaretAtItsEnd) {
     type("X * Sin(5*X)");
-    window->inputfunc->setCursorPosition(2);
-    click(window->Command2);
-    EXPECT_EQ(window->inputfunc->text(), "x*sin(5*x)");
-    EXPECT_EQ(window->inputfunc->cursorPosition(), 10);
-    EXPECT_TRUE(window->inputfunc->hasFocus());
-    EXPECT_TRUE(window->Command2->isEnabled());
-    for (const ClickableLabel* busy : window->labbusy) {
-        EXPECT_FALSE(busy->isVisible());
+    control<QLineEdit>("inputfunc")->setCursorPosition(2);
+    click(control<QPushButton>("Command2"));
+    EXPECT_EQ(control<QLineEdit>("inputfunc")->text(), "x*sin(5*x)");
+    EXPECT_EQ(control<QLineEdit>("inputfunc")->cursorPosition(), 10);
+    EXPECT_TRUE(control<QLineEdit>("inputfunc")->hasFocus());
+    EXPECT_TRUE(control<QPushButton>("Command2")->isEnabled());
+    for (const char* busy : {"labbusy1", "labbusy2", "labbusy3", "labbusy4"}) {
+        EXPECT_FALSE(control<ClickableLabel>(busy)->isVisible());
     }
 }
 
 TEST_F(MainWindowGraphsTest, EnterAddsAGraphAndEscClearsThemAll) {
     window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window->inputfunc->hasFocus(); }));
-    QTest::keyClicks(window->inputfunc, "2*x");
-    QTest::keyClick(window->inputfunc, Qt::Key_Return);
-    QTest::keyClicks(window->inputfunc, "+1");
-    QTest::keyClick(window->inputfunc, Qt::Key_Enter);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return control<QLineEdit>("inputfunc")->hasFocus(); }));
+    QTest::keyClicks(control<QLineEdit>("inputfunc"), "2*x");
+    QTest::keyClick(control<QLineEdit>("inputfunc"), Qt::Key_Return);
+    QTest::keyClicks(control<QLineEdit>("inputfunc"), "+1");
+    QTest::keyClick(control<QLineEdit>("inputfunc"), Qt::Key_Enter);
     ASSERT_EQ(window->graphList().graphCount(), 2);
     EXPECT_EQ(window->graphList().graph(2).expression.expressionText, "2*x+1");
-    QTest::keyClick(window->inputfunc, Qt::Key_Escape);
+    QTest::keyClick(control<QLineEdit>("inputfunc"), Qt::Key_Escape);
     EXPECT_EQ(window->graphList().graphCount(), 0);
-    EXPECT_EQ(window->Command2->text(), "Add Graph #1");
+    EXPECT_EQ(control<QPushButton>("Command2")->text(), "Add Graph #1");
     EXPECT_EQ(pixelsOf(Black), 0);
 }
 
 TEST_F(MainWindowGraphsTest, CopyPutsThePictureOnTheClipboard) {
     type("x*sin(5*x)");
-    click(window->Command2);
-    click(window->Command4);
+    click(control<QPushButton>("Command2"));
+    click(control<QPushButton>("Command4"));
     const QImage copied = QGuiApplication::clipboard()->image();
     ASSERT_FALSE(copied.isNull());
     EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
@@ -158,25 +158,26 @@ TEST_F(MainWindowGraphsTest, CopyPutsThePictureOnTheClipboard) {
 
 TEST_F(MainWindowGraphsTest, RedrawKeepsEveryGraphInItsOwnColour) {
     colorPicker.pickNext(Rgb(0xFF0000));
-    QTest::mouseClick(window->labcgraph, Qt::LeftButton);
+    QTest::mouseClick(control<ClickableLabel>("labcgraph"), Qt::LeftButton);
     type("1");
-    click(window->Command2);
+    click(control<QPushButton>("Command2"));
     colorPicker.pickNext(Rgb(0x00A000));
-    QTest::mouseClick(window->labcgraph, Qt::LeftButton);
+    QTest::mouseClick(control<ClickableLabel>("labcgraph"), Qt::LeftButton);
     type("-1");
-    click(window->Command2);
-    QTest::mouseClick(window->labxzoomout, Qt::LeftButton); // ends in a full redraw
+    click(control<QPushButton>("Command2"));
+    QTest::mouseClick(control<ClickableLabel>("labxzoomout"),
+                      Qt::LeftButton); // ends in a full redraw
     EXPECT_EQ(pixelAt(-3, 1), 0xFFFF0000);
     EXPECT_EQ(pixelAt(-3, -1), 0xFF00A000);
 }
 
 TEST_F(MainWindowGraphsTest, RandomColourModeDrawsEachGraphInTheColourChosenBefore) {
-    window->menurandom->trigger();
+    control<QAction>("menurandom")->trigger();
     ASSERT_EQ(window->viewOptions().randomColor, 1);
     for (int i = 0; i < 5; ++i) {
         const ColorValue chosen = window->graphColors().nextGraphColor;
         type(QString::number(i));
-        click(window->Command2);
+        click(control<QPushButton>("Command2"));
         EXPECT_EQ(window->graphList().graph(i + 1).graphColor, chosen);
         const ColorValue next = window->graphColors().nextGraphColor;
         for (int g = 1; g <= window->graphList().graphCount(); ++g) {
@@ -187,10 +188,10 @@ TEST_F(MainWindowGraphsTest, RandomColourModeDrawsEachGraphInTheColourChosenBefo
 }
 
 TEST_F(MainWindowGraphsTest, ManyGraphsInRandomColourModeStillFinish) {
-    window->menurandom->trigger();
+    control<QAction>("menurandom")->trigger();
     for (int i = 0; i < 300; ++i) {
         type("1");
-        click(window->Command2);
+        click(control<QPushButton>("Command2"));
     }
     EXPECT_EQ(window->graphList().graphCount(), 300);
     EXPECT_NE(window->graphColors().nextGraphColor, window->graphColors().backColor);
@@ -198,19 +199,19 @@ TEST_F(MainWindowGraphsTest, ManyGraphsInRandomColourModeStillFinish) {
 
 TEST_F(MainWindowGraphsTest, ClicksDuringARedrawNeitherCrashNorLoseGraphs) {
     type("x");
-    click(window->Command2);
+    click(control<QPushButton>("Command2"));
     // While the zoom's redraw yields to pending events, another graph is added and the list is
     // cleared and refilled.
     type("0.5");
-    QTimer::singleShot(0, window.get(), [&] { click(window->Command2); });
-    QTest::mouseClick(window->labxzoomin, Qt::LeftButton);
+    QTimer::singleShot(0, window.get(), [&] { click(control<QPushButton>("Command2")); });
+    QTest::mouseClick(control<ClickableLabel>("labxzoomin"), Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor([&] { return window->graphList().graphCount() == 2; }));
-    QTest::mouseClick(window->labxzoomout, Qt::LeftButton);
+    QTest::mouseClick(control<ClickableLabel>("labxzoomout"), Qt::LeftButton);
     EXPECT_EQ(pixelAt(-1, 0.5), Black);
     EXPECT_EQ(pixelAt(-1, -1), Black);
 
-    QTimer::singleShot(0, window.get(), [&] { click(window->Command1); });
-    QTest::mouseClick(window->labxzoomin, Qt::LeftButton);
+    QTimer::singleShot(0, window.get(), [&] { click(control<QPushButton>("Command1")); });
+    QTest::mouseClick(control<ClickableLabel>("labxzoomin"), Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor([&] { return window->graphList().graphCount() == 1; }));
 }
 

@@ -185,35 +185,39 @@ void ExpectAnchoredTo(const MainWindow& window, const QSize& clientTwips) {
         return QRect(PixelsToTwips(g.x()), PixelsToTwips(g.y()), PixelsToTwips(g.width()),
                      PixelsToTwips(g.height()));
     };
-    EXPECT_EQ(twips(window.grafik), QRect(780, 60, w - 840, h - 2760));
-    EXPECT_EQ(twips(window.Frame1).topLeft(), QPoint(w - 1515, h - 2655));
-    EXPECT_EQ(twips(window.Frame2).topLeft(), QPoint(60, h - 4635));
+    EXPECT_EQ(twips(window.findChild<GraphCanvas*>("grafik")), QRect(780, 60, w - 840, h - 2760));
+    EXPECT_EQ(twips(window.findChild<QFrame*>("Frame1")).topLeft(), QPoint(w - 1515, h - 2655));
+    EXPECT_EQ(twips(window.findChild<QFrame*>("Frame2")).topLeft(), QPoint(60, h - 4635));
     const int areaW = w - 840;
     const int areaH = h - 2760;
-    EXPECT_EQ(twips(window.labbusy[0]).topLeft(), QPoint(120, 120));
-    EXPECT_EQ(twips(window.labbusy[1]).topLeft(), QPoint(areaW - 795, 120));
-    EXPECT_EQ(twips(window.labbusy[2]).topLeft(), QPoint(areaW - 795, areaH - 315));
-    EXPECT_EQ(twips(window.labbusy[3]).topLeft(), QPoint(120, areaH - 315));
+    EXPECT_EQ(twips(window.findChild<ClickableLabel*>("labbusy1")).topLeft(), QPoint(120, 120));
+    EXPECT_EQ(twips(window.findChild<ClickableLabel*>("labbusy2")).topLeft(),
+              QPoint(areaW - 795, 120));
+    EXPECT_EQ(twips(window.findChild<ClickableLabel*>("labbusy3")).topLeft(),
+              QPoint(areaW - 795, areaH - 315));
+    EXPECT_EQ(twips(window.findChild<ClickableLabel*>("labbusy4")).topLeft(),
+              QPoint(120, areaH - 315));
 }
 
 QSize ClientTwips(const MainWindow& window) {
-    return QSize(PixelsToTwips(window.client->width()), PixelsToTwips(window.client->height()));
+    return QSize(PixelsToTwips(window.findChild<QWidget*>("client")->width()),
+                 PixelsToTwips(window.findChild<QWidget*>("client")->height()));
 }
 
 TEST_F(MainWindowLayoutTest, PanelsFollowTheWindowsSize) {
     ExpectAnchoredTo(*window, ClientTwips(*window));
 
     const QSize before = ClientTwips(*window);
-    const QRect labyminBefore = window->labymin->geometry();
+    const QRect labyminBefore = control<ClickableLabel>("labymin")->geometry();
     window->resize(window->size() + QSize(Twips(1500), 0));
 
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return ClientTwips(*window).width() == before.width() + 1500; }));
     ExpectAnchoredTo(*window, ClientTwips(*window));
     // The expression panel and the left column stay where they were.
-    EXPECT_EQ(window->Frame2->pos(), QPoint(Twips(60), Twips(before.height() - 4635)));
-    EXPECT_EQ(window->labymax->pos(), QPoint(Twips(60), Twips(60)));
-    EXPECT_EQ(window->labymin->geometry(), labyminBefore);
+    EXPECT_EQ(control<QFrame>("Frame2")->pos(), QPoint(Twips(60), Twips(before.height() - 4635)));
+    EXPECT_EQ(control<ClickableLabel>("labymax")->pos(), QPoint(Twips(60), Twips(60)));
+    EXPECT_EQ(control<ClickableLabel>("labymin")->geometry(), labyminBefore);
 
     // 1000 twips are 66.7 pixels: the window grows by the whole pixels nearest to that.
     window->resize(window->size() + QSize(0, Twips(1000)));
@@ -246,23 +250,23 @@ TEST_F(MainWindowLayoutTest, SeveralQuickResizesReplotOnceAboutASecondAfterTheLa
     EXPECT_TRUE(QTest::qWaitFor([&] { return redraws.size() == 1; }, 2000));
     QTest::qWait(1200);
     EXPECT_EQ(redraws.size(), 1);
-    EXPECT_FALSE(window->resizetimer->isActive());
+    EXPECT_FALSE(control<QTimer>("resizetimer")->isActive());
 }
 
 TEST_F(MainWindowLayoutTest, GraphAreaImageHasTheDevicePixelSize) {
-    const QImage& image = window->grafik->image();
-    const qreal ratio = window->grafik->devicePixelRatioF();
-    EXPECT_EQ(image.width(), qRound(window->grafik->width() * ratio));
-    EXPECT_EQ(image.height(), qRound(window->grafik->height() * ratio));
+    const QImage& image = control<GraphCanvas>("grafik")->image();
+    const qreal ratio = control<GraphCanvas>("grafik")->devicePixelRatioF();
+    EXPECT_EQ(image.width(), qRound(control<GraphCanvas>("grafik")->width() * ratio));
+    EXPECT_EQ(image.height(), qRound(control<GraphCanvas>("grafik")->height() * ratio));
 }
 
 TEST_F(MainWindowLayoutTest, KeyboardFocusStaysInTheExpressionBox) {
     window->activateWindow();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window->inputfunc->hasFocus(); }));
-    QTest::mouseClick(window->Text1, Qt::LeftButton);
-    EXPECT_TRUE(window->inputfunc->hasFocus());
-    EXPECT_EQ(window->grafik->focusPolicy(), Qt::NoFocus);
-    EXPECT_EQ(window->Text1->focusPolicy(), Qt::NoFocus);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return control<QLineEdit>("inputfunc")->hasFocus(); }));
+    QTest::mouseClick(control<QLineEdit>("Text1"), Qt::LeftButton);
+    EXPECT_TRUE(control<QLineEdit>("inputfunc")->hasFocus());
+    EXPECT_EQ(control<GraphCanvas>("grafik")->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(control<QLineEdit>("Text1")->focusPolicy(), Qt::NoFocus);
 }
 
 } // namespace

@@ -16,7 +16,7 @@ class MainWindowRangesTest : public testing_support::MainWindowFixture {
 protected:
     void SetUp() override {
         MainWindowFixture::SetUp();
-        window->menuaspect->trigger();
+        control<QAction>("menuaspect")->trigger();
         ASSERT_EQ(window->viewOptions().keepAspect, 0);
     }
 
@@ -29,18 +29,20 @@ protected:
 
     void setRange(float xmin, float xmax, float ymin, float ymax) {
         // Widen first so that no order rule interferes, then set the wanted values.
-        answer(window->labxmax, "99999");
-        answer(window->labxmin, QString::number(xmin));
-        answer(window->labxmax, QString::number(xmax));
-        answer(window->labymax, "99999");
-        answer(window->labymin, QString::number(ymin));
-        answer(window->labymax, QString::number(ymax));
+        answer(control<ClickableLabel>("labxmax"), "99999");
+        answer(control<ClickableLabel>("labxmin"), QString::number(xmin));
+        answer(control<ClickableLabel>("labxmax"), QString::number(xmax));
+        answer(control<ClickableLabel>("labymax"), "99999");
+        answer(control<ClickableLabel>("labymin"), QString::number(ymin));
+        answer(control<ClickableLabel>("labymax"), QString::number(ymax));
     }
 
     QString labels() const {
         return QString("%1 %2 %3 %4")
-            .arg(window->labxmin->text(), window->labxmax->text(), window->labymin->text(),
-                 window->labymax->text());
+            .arg(control<ClickableLabel>("labxmin")->text(),
+                 control<ClickableLabel>("labxmax")->text(),
+                 control<ClickableLabel>("labymin")->text(),
+                 control<ClickableLabel>("labymax")->text());
     }
 
     QString storedRange() const {
@@ -58,10 +60,10 @@ protected:
 
 TEST_F(MainWindowRangesTest, EachRangeLabelAsksWithItsOwnPrompt) {
     const std::pair<ClickableLabel*, const char*> rows[] = {
-        {window->labxmin, "Enter new Xmin value:"},
-        {window->labxmax, "Enter new Xmax value:"},
-        {window->labymin, "Enter new Ymin value:"},
-        {window->labymax, "Enter new Ymax value:"},
+        {control<ClickableLabel>("labxmin"), "Enter new Xmin value:"},
+        {control<ClickableLabel>("labxmax"), "Enter new Xmax value:"},
+        {control<ClickableLabel>("labymin"), "Enter new Ymin value:"},
+        {control<ClickableLabel>("labymax"), "Enter new Ymax value:"},
     };
     for (const auto& [label, prompt] : rows) {
         inputBox.questions.clear();
@@ -75,14 +77,14 @@ TEST_F(MainWindowRangesTest, EachRangeLabelAsksWithItsOwnPrompt) {
 
 TEST_F(MainWindowRangesTest, AnAcceptedValueIsStoredShownAndDrawn) {
     QSignalSpy redraws(window.get(), &MainWindow::graphAreaDrawn);
-    answer(window->labxmin, "0.5");
-    EXPECT_EQ(window->labxmin->text(), ".5");
+    answer(control<ClickableLabel>("labxmin"), "0.5");
+    EXPECT_EQ(control<ClickableLabel>("labxmin")->text(), ".5");
     EXPECT_EQ(Store().value("x min").toString(), ".5");
     EXPECT_EQ(redraws.size(), 1);
 
-    answer(window->labxmin, "8");
+    answer(control<ClickableLabel>("labxmin"), "8");
     EXPECT_EQ(labels().section(' ', 0, 1), "8 9");
-    answer(window->labymax, "-5");
+    answer(control<ClickableLabel>("labymax"), "-5");
     EXPECT_EQ(window->viewRange().Ymax, -5);
     EXPECT_EQ(window->viewRange().Ymin, -6);
     EXPECT_EQ(storedRange(), labels());
@@ -92,7 +94,7 @@ TEST_F(MainWindowRangesTest, NonCanonicalAnswersAndCancelChangeNothingSilently) 
     QSignalSpy redraws(window.get(), &MainWindow::graphAreaDrawn);
     const QString before = labels();
     for (const char* typed : {"0.50", "+5", "1e2", "007", " 5", "five", ""}) {
-        answer(window->labxmax, typed);
+        answer(control<ClickableLabel>("labxmax"), typed);
     }
     EXPECT_EQ(labels(), before);
     EXPECT_EQ(redraws.size(), 0);
@@ -101,7 +103,7 @@ TEST_F(MainWindowRangesTest, NonCanonicalAnswersAndCancelChangeNothingSilently) 
 
 TEST_F(MainWindowRangesTest, ValuesBeyondTheLimitGiveTheMessage) {
     const QString before = labels();
-    answer(window->labymin, "100000");
+    answer(control<ClickableLabel>("labymin"), "100000");
     EXPECT_EQ(shownMessage(), "Out of allowed range [-99999 to 99999].");
     EXPECT_EQ(labels(), before);
     EXPECT_EQ(storedRange(), before);
@@ -109,14 +111,14 @@ TEST_F(MainWindowRangesTest, ValuesBeyondTheLimitGiveTheMessage) {
 
 TEST_F(MainWindowRangesTest, ZoomingAlongXHalvesAndDoublesAroundTheCentre) {
     setRange(-7, 7, -5, 6);
-    clickLabel(window->labxzoomin);
+    clickLabel(control<ClickableLabel>("labxzoomin"));
     EXPECT_EQ(labels().section(' ', 0, 1), "-3.5 3.5");
-    clickLabel(window->labxzoomin);
+    clickLabel(control<ClickableLabel>("labxzoomin"));
     EXPECT_EQ(labels().section(' ', 0, 1), "-1.75 1.75");
-    clickLabel(window->labxzoomin);
+    clickLabel(control<ClickableLabel>("labxzoomin"));
     EXPECT_EQ(labels().section(' ', 0, 1), "-.75 .75");
     QSignalSpy redraws(window.get(), &MainWindow::graphAreaDrawn);
-    clickLabel(window->labxzoomin);
+    clickLabel(control<ClickableLabel>("labxzoomin"));
     EXPECT_EQ(labels().section(' ', 0, 1), "-.75 .75");
     EXPECT_EQ(redraws.size(), 0) << "a refused zoom does not redraw";
     EXPECT_EQ(labels().section(' ', 2, 3), "-5 6") << "y stays when the aspect is off";
@@ -125,15 +127,16 @@ TEST_F(MainWindowRangesTest, ZoomingAlongXHalvesAndDoublesAroundTheCentre) {
 
 TEST_F(MainWindowRangesTest, ZoomingOutAlongY) {
     setRange(-7, 7, -5, 6);
-    clickLabel(window->labyzoomout);
+    clickLabel(control<ClickableLabel>("labyzoomout"));
     EXPECT_EQ(labels(), "-7 7 -10.5 11.5");
 }
 
 TEST_F(MainWindowRangesTest, WithTheAspectOnAZoomKeepsTheRatio) {
-    window->menuaspect->trigger();
+    control<QAction>("menuaspect")->trigger();
     ASSERT_EQ(window->viewOptions().keepAspect, 1);
-    const double ratio = static_cast<double>(window->grafik->height()) / window->grafik->width();
-    clickLabel(window->labyzoomin);
+    const double ratio = static_cast<double>(control<GraphCanvas>("grafik")->height()) /
+                         control<GraphCanvas>("grafik")->width();
+    clickLabel(control<ClickableLabel>("labyzoomin"));
     const ViewRange& range = window->viewRange();
     EXPECT_EQ(range.Xmin, -3.5f);
     EXPECT_EQ(range.Xmax, 3.5f);
@@ -143,17 +146,18 @@ TEST_F(MainWindowRangesTest, WithTheAspectOnAZoomKeepsTheRatio) {
 }
 
 TEST_F(MainWindowRangesTest, WithTheAspectOnAnEditedTopMovesTheBottom) {
-    window->menuaspect->trigger();
-    const double ratio = static_cast<double>(window->grafik->height()) / window->grafik->width();
-    answer(window->labymax, "6");
+    control<QAction>("menuaspect")->trigger();
+    const double ratio = static_cast<double>(control<GraphCanvas>("grafik")->height()) /
+                         control<GraphCanvas>("grafik")->width();
+    answer(control<ClickableLabel>("labymax"), "6");
     const double expectedYmin = std::floor((6 - 14 * ratio) * 100) / 100 + 0.01;
     EXPECT_NEAR(window->viewRange().Ymin, expectedYmin, 1e-5);
     EXPECT_EQ(window->viewRange().Ymax, 6);
 }
 
 TEST_F(MainWindowRangesTest, RangesSurviveARestart) {
-    answer(window->labxmin, "-2.5");
-    answer(window->labxmax, "12");
+    answer(control<ClickableLabel>("labxmin"), "-2.5");
+    answer(control<ClickableLabel>("labxmax"), "12");
     const QString before = labels();
     restartWindow();
     EXPECT_EQ(labels(), before);

@@ -50,8 +50,8 @@ protected:
     // The window active and the expression box holding the keyboard, as after a start.
     void FocusExpressionBox() {
         window->activateWindow();
-        window->inputfunc->setFocus();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return window->inputfunc->hasFocus(); }));
+        control<QLineEdit>("inputfunc")->setFocus();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return control<QLineEdit>("inputfunc")->hasFocus(); }));
     }
 
     std::unique_ptr<QSignalSpy> redraws;
@@ -60,7 +60,7 @@ protected:
 TEST_F(MainWindowSettingsMenuTest, SampleCountPromptProposesTheCurrentCount) {
     CountRedrawsFromNow();
     inputBox.answerNext("150");
-    window->menupoints->trigger();
+    control<QAction>("menupoints")->trigger();
     ASSERT_EQ(inputBox.questions.size(), 1u);
     EXPECT_EQ(inputBox.questions[0].prompt, "Enter new number of sample points:");
     EXPECT_EQ(inputBox.questions[0].title, "Veldrake Plotmere");
@@ -72,7 +72,7 @@ TEST_F(MainWindowSettingsMenuTest, SampleCountPromptProposesTheCurrentCount) {
     EXPECT_EQ(redraws->size(), 1);
     EXPECT_EQ(window->messages().window(), nullptr);
 
-    window->menupoints->trigger(); // cancelled: only to see the proposal
+    control<QAction>("menupoints")->trigger(); // cancelled: only to see the proposal
     ASSERT_EQ(inputBox.questions.size(), 2u);
     EXPECT_EQ(inputBox.questions[1].proposed, "200");
 }
@@ -85,7 +85,7 @@ TEST_F(MainWindowSettingsMenuTest, AcceptedCountsAreRoundedToHundreds) {
     for (const auto& [answer, count] : rows) {
         redraws->clear();
         inputBox.answerNext(answer);
-        window->menupoints->trigger();
+        control<QAction>("menupoints")->trigger();
         EXPECT_EQ(window->viewOptions().sampleCount, count) << answer;
         EXPECT_EQ(Stored("Num of Samples").toInt(), count) << answer;
         EXPECT_EQ(redraws->size(), 1) << answer;
@@ -99,7 +99,7 @@ TEST_F(MainWindowSettingsMenuTest, CountOutOfRangeShowsTheMessageAndChangesNothi
     for (const char* answer : {"100051", "0", "-300", "1E+300"}) {
         redraws->clear();
         inputBox.answerNext(answer);
-        window->menupoints->trigger();
+        control<QAction>("menupoints")->trigger();
         ASSERT_NE(window->messages().window(), nullptr) << answer;
         EXPECT_EQ(ShownMessage(), "Out of allowed range [200 to 100000].") << answer;
         EXPECT_EQ(window->viewOptions().sampleCount, 10000) << answer;
@@ -111,11 +111,11 @@ TEST_F(MainWindowSettingsMenuTest, CountOutOfRangeShowsTheMessageAndChangesNothi
 TEST_F(MainWindowSettingsMenuTest, CancelledOrMalformedCountChangesNothingSilently) {
     CountRedrawsFromNow();
     const QImage before = picture();
-    window->menupoints->trigger(); // nothing scripted: the user cancels
+    control<QAction>("menupoints")->trigger(); // nothing scripted: the user cancels
     for (const char* answer :
          {"5000.0", "5,000", " 5000", "5000 ", "0.5", "5e3", "abc", "50 00", "05000"}) {
         inputBox.answerNext(answer);
-        window->menupoints->trigger();
+        control<QAction>("menupoints")->trigger();
     }
     EXPECT_EQ(inputBox.questions.size(), 10u);
     EXPECT_EQ(window->viewOptions().sampleCount, 10000);
@@ -127,19 +127,19 @@ TEST_F(MainWindowSettingsMenuTest, CancelledOrMalformedCountChangesNothingSilent
 
 TEST_F(MainWindowSettingsMenuTest, EachSwitchFollowsItsCheckMarkAndIsStored) {
     struct Row {
-        QAction* MainWindow::*item;
+        const char* item;
         const char* valueName;
         std::int32_t ViewOptions::*field;
         bool initiallyOn;
     };
     const Row rows[] = {
-        {&MainWindow::menugrid, "Show Grid", &ViewOptions::showGrid, true},
-        {&MainWindow::menuaspect, "Keep Aspect", &ViewOptions::keepAspect, true},
-        {&MainWindow::menusingular, "Look For Singular", &ViewOptions::lookForSingular, true},
-        {&MainWindow::menurandom, "Random Color", &ViewOptions::randomColor, false},
+        {"menugrid", "Show Grid", &ViewOptions::showGrid, true},
+        {"menuaspect", "Keep Aspect", &ViewOptions::keepAspect, true},
+        {"menusingular", "Look For Singular", &ViewOptions::lookForSingular, true},
+        {"menurandom", "Random Color", &ViewOptions::randomColor, false},
     };
     for (const Row& row : rows) {
-        QAction* item = window.get()->*row.item;
+        QAction* item = control<QAction>(row.item);
         for (int click = 1; click <= 2; ++click) {
             item->trigger();
             const bool on = (click == 1) != row.initiallyOn;
@@ -155,23 +155,23 @@ TEST_F(MainWindowSettingsMenuTest, EachSwitchFollowsItsCheckMarkAndIsStored) {
 TEST_F(MainWindowSettingsMenuTest, GridSwitchRedrawsWithAndWithoutTheGrid) {
     CountRedrawsFromNow();
     ASSERT_GT(GridPixels(), 0);
-    window->menugrid->trigger();
+    control<QAction>("menugrid")->trigger();
     EXPECT_EQ(redraws->size(), 1);
     EXPECT_EQ(GridPixels(), 0);
     EXPECT_TRUE(testing_support::ShowsEmptyArea(*window));
     EXPECT_GT(CountPixels(picture(), window->graphColors().axisColor), 0);
-    window->menugrid->trigger();
+    control<QAction>("menugrid")->trigger();
     EXPECT_EQ(redraws->size(), 2);
     EXPECT_GT(GridPixels(), 0);
 }
 
 TEST_F(MainWindowSettingsMenuTest, GridSwitchRedrawsThePlottedGraphsToo) {
-    window->inputfunc->setText("x");
-    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    control<QLineEdit>("inputfunc")->setText("x");
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
     ASSERT_EQ(window->graphList().graphCount(), 1);
     const int graphPixels = CountPixels(picture(), Rgb(0x000000));
     ASSERT_GT(graphPixels, 0);
-    window->menugrid->trigger();
+    control<QAction>("menugrid")->trigger();
     EXPECT_EQ(GridPixels(), 0);
     // The line y = x crosses no more grid lines, so at least as many of its pixels show.
     EXPECT_GE(CountPixels(picture(), Rgb(0x000000)), graphPixels);
@@ -179,9 +179,9 @@ TEST_F(MainWindowSettingsMenuTest, GridSwitchRedrawsThePlottedGraphsToo) {
 
 TEST_F(MainWindowSettingsMenuTest, SingularSwitchRedraws) {
     CountRedrawsFromNow();
-    window->menusingular->trigger();
+    control<QAction>("menusingular")->trigger();
     EXPECT_EQ(redraws->size(), 1);
-    window->menusingular->trigger();
+    control<QAction>("menusingular")->trigger();
     EXPECT_EQ(redraws->size(), 2);
 }
 
@@ -189,7 +189,7 @@ TEST_F(MainWindowSettingsMenuTest, AspectSwitchedOffKeepsTheRangeAndDoesNotRedra
     CountRedrawsFromNow();
     const ViewRange before = window->viewRange();
     const QString storedTop = Stored("y max").toString();
-    window->menuaspect->trigger();
+    control<QAction>("menuaspect")->trigger();
     EXPECT_EQ(window->viewOptions().keepAspect, 0);
     EXPECT_EQ(window->viewRange().Ymin, before.Ymin);
     EXPECT_EQ(window->viewRange().Ymax, before.Ymax);
@@ -213,12 +213,13 @@ protected:
 TEST_F(MainWindowAspectOffTest, AspectSwitchedOnRecomputesStoresAndRedraws) {
     CountRedrawsFromNow();
     ASSERT_EQ(window->viewRange().Ymax, 9);
-    ASSERT_FALSE(window->menuaspect->isChecked());
-    window->menuaspect->trigger();
-    EXPECT_TRUE(window->menuaspect->isChecked());
+    ASSERT_FALSE(control<QAction>("menuaspect")->isChecked());
+    control<QAction>("menuaspect")->trigger();
+    EXPECT_TRUE(control<QAction>("menuaspect")->isChecked());
     EXPECT_EQ(Stored("Keep Aspect").toInt(), 1);
 
-    const double ratio = static_cast<double>(window->grafik->height()) / window->grafik->width();
+    const double ratio = static_cast<double>(control<GraphCanvas>("grafik")->height()) /
+                         control<GraphCanvas>("grafik")->width();
     const auto top = static_cast<float>(-5 + 14 * ratio);
     const auto expected = static_cast<float>(std::floor(static_cast<double>(top) * 100) / 100);
     EXPECT_EQ(window->viewRange().Ymin, -5);
@@ -226,7 +227,7 @@ TEST_F(MainWindowAspectOffTest, AspectSwitchedOnRecomputesStoresAndRedraws) {
     const QString text = QString::fromStdString(NumberToText(expected, SinglePrecisionDigits));
     EXPECT_EQ(Stored("y max").toString(), text);
     EXPECT_EQ(Stored("y min").toString(), "-5");
-    EXPECT_EQ(window->labymax->text(), text);
+    EXPECT_EQ(control<ClickableLabel>("labymax")->text(), text);
     EXPECT_EQ(redraws->size(), 1);
     EXPECT_TRUE(testing_support::ShowsEmptyArea(*window));
     // The horizontal axis sits where the new range puts it.
@@ -238,16 +239,16 @@ TEST_F(MainWindowAspectOffTest, AspectSwitchedOnRecomputesStoresAndRedraws) {
 TEST_F(MainWindowSettingsMenuTest, RandomColourOnPicksTheNextColourWithoutRedrawing) {
     CountRedrawsFromNow();
     ASSERT_EQ(window->graphColors().nextGraphColor, Rgb(0x000000));
-    window->menurandom->trigger();
+    control<QAction>("menurandom")->trigger();
     const ColorValue next = window->graphColors().nextGraphColor;
     EXPECT_NE(next, Rgb(0x000000)); // one chance in 16.7 million of drawing black again
     EXPECT_GE(ColorDistance(next, window->graphColors().backColor), 30);
-    EXPECT_EQ(ShownBackground(window->labcgraph), next);
+    EXPECT_EQ(ShownBackground(control<ClickableLabel>("labcgraph")), next);
     EXPECT_EQ(Stored("color graph").toInt(), static_cast<int>(next));
     EXPECT_EQ(redraws->size(), 0);
 
     // Switched off, the last colour stays.
-    window->menurandom->trigger();
+    control<QAction>("menurandom")->trigger();
     EXPECT_EQ(window->graphColors().nextGraphColor, next);
     EXPECT_EQ(Stored("color graph").toInt(), static_cast<int>(next));
     EXPECT_EQ(redraws->size(), 0);
@@ -255,37 +256,37 @@ TEST_F(MainWindowSettingsMenuTest, RandomColourOnPicksTheNextColourWithoutRedraw
 
 TEST_F(MainWindowSettingsMenuTest, CtrlGInTheExpressionBoxTogglesTheGrid) {
     ASSERT_NO_FATAL_FAILURE(FocusExpressionBox());
-    QTest::keyClick(window->inputfunc, Qt::Key_G, Qt::ControlModifier);
-    EXPECT_FALSE(window->menugrid->isChecked());
+    QTest::keyClick(control<QLineEdit>("inputfunc"), Qt::Key_G, Qt::ControlModifier);
+    EXPECT_FALSE(control<QAction>("menugrid")->isChecked());
     EXPECT_EQ(window->viewOptions().showGrid, 0);
     EXPECT_EQ(GridPixels(), 0);
-    QTest::keyClick(window->inputfunc, Qt::Key_G, Qt::ControlModifier);
-    EXPECT_TRUE(window->menugrid->isChecked());
+    QTest::keyClick(control<QLineEdit>("inputfunc"), Qt::Key_G, Qt::ControlModifier);
+    EXPECT_TRUE(control<QAction>("menugrid")->isChecked());
     EXPECT_GT(GridPixels(), 0);
-    EXPECT_EQ(window->inputfunc->text(), "");
+    EXPECT_EQ(control<QLineEdit>("inputfunc")->text(), "");
 }
 
 TEST_F(MainWindowSettingsMenuTest, CtrlAInTheExpressionBoxTogglesTheAspectNotSelectAll) {
     ASSERT_NO_FATAL_FAILURE(FocusExpressionBox());
-    window->inputfunc->setText("x+1");
-    window->inputfunc->deselect();
-    QTest::keyClick(window->inputfunc, Qt::Key_A, Qt::ControlModifier);
-    EXPECT_FALSE(window->menuaspect->isChecked());
+    control<QLineEdit>("inputfunc")->setText("x+1");
+    control<QLineEdit>("inputfunc")->deselect();
+    QTest::keyClick(control<QLineEdit>("inputfunc"), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_FALSE(control<QAction>("menuaspect")->isChecked());
     EXPECT_EQ(window->viewOptions().keepAspect, 0);
     EXPECT_EQ(Stored("Keep Aspect").toInt(), 0);
-    EXPECT_FALSE(window->inputfunc->hasSelectedText());
-    EXPECT_EQ(window->inputfunc->text(), "x+1");
-    QTest::keyClick(window->inputfunc, Qt::Key_A, Qt::ControlModifier);
-    EXPECT_TRUE(window->menuaspect->isChecked());
+    EXPECT_FALSE(control<QLineEdit>("inputfunc")->hasSelectedText());
+    EXPECT_EQ(control<QLineEdit>("inputfunc")->text(), "x+1");
+    QTest::keyClick(control<QLineEdit>("inputfunc"), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_TRUE(control<QAction>("menuaspect")->isChecked());
     EXPECT_EQ(window->viewOptions().keepAspect, 1);
 }
 
 TEST_F(MainWindowSettingsMenuTest, CtrlNAndCtrlRWorkFromTheExpressionBox) {
     ASSERT_NO_FATAL_FAILURE(FocusExpressionBox());
-    QTest::keyClick(window->inputfunc, Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(control<QLineEdit>("inputfunc"), Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(inputBox.questions.size(), 1u);
-    QTest::keyClick(window->inputfunc, Qt::Key_R, Qt::ControlModifier);
-    EXPECT_TRUE(window->menurandom->isChecked());
+    QTest::keyClick(control<QLineEdit>("inputfunc"), Qt::Key_R, Qt::ControlModifier);
+    EXPECT_TRUE(control<QAction>("menurandom")->isChecked());
     EXPECT_EQ(window->viewOptions().randomColor, 1);
 }
 

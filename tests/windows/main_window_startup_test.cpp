@@ -76,8 +76,8 @@ protected:
     // The top of the y range that keeps the aspect of the graph area as it is now, for the
     // default x range -7 ... 7 over the bottom -5.
     float AspectTopForDefaultRange() const {
-        const double ratio =
-            static_cast<double>(window->grafik->height()) / window->grafik->width();
+        const double ratio = static_cast<double>(control<GraphCanvas>("grafik")->height()) /
+                             control<GraphCanvas>("grafik")->width();
         const auto top = static_cast<float>(-5 + 14 * ratio);
         return static_cast<float>(std::floor(static_cast<double>(top) * 100) / 100);
     }
@@ -125,28 +125,28 @@ TEST_F(MainWindowStartupTest, FirstRunCreatesEveryValueItReadsWithItsDefault) {
     EXPECT_EQ(window->viewRange().Xmin, -7);
     EXPECT_EQ(window->viewRange().Xmax, 7);
     EXPECT_EQ(window->viewRange().Ymin, -5);
-    EXPECT_EQ(window->labxmin->text(), "-7");
-    EXPECT_EQ(window->labxmax->text(), "7");
-    EXPECT_EQ(window->labymin->text(), "-5");
-    EXPECT_EQ(window->labymax->text(), Text(top));
+    EXPECT_EQ(control<ClickableLabel>("labxmin")->text(), "-7");
+    EXPECT_EQ(control<ClickableLabel>("labxmax")->text(), "7");
+    EXPECT_EQ(control<ClickableLabel>("labymin")->text(), "-5");
+    EXPECT_EQ(control<ClickableLabel>("labymax")->text(), Text(top));
     EXPECT_TRUE(testing_support::ShowsEmptyArea(*window));
 }
 
 TEST_F(MainWindowStartupTest, FirstRunShowsTheDefaultSwitchesColoursAndPicture) {
     ASSERT_NO_FATAL_FAILURE(startWindow());
     EXPECT_TRUE(window->layoutReady());
-    EXPECT_TRUE(window->menugrid->isChecked());
-    EXPECT_TRUE(window->menusingular->isChecked());
-    EXPECT_TRUE(window->menuaspect->isChecked());
-    EXPECT_FALSE(window->menurandom->isChecked());
+    EXPECT_TRUE(control<QAction>("menugrid")->isChecked());
+    EXPECT_TRUE(control<QAction>("menusingular")->isChecked());
+    EXPECT_TRUE(control<QAction>("menuaspect")->isChecked());
+    EXPECT_FALSE(control<QAction>("menurandom")->isChecked());
     EXPECT_EQ(window->viewOptions().sampleCount, 10000);
-    EXPECT_EQ(window->Command2->text(), "Add Graph #1");
+    EXPECT_EQ(control<QPushButton>("Command2")->text(), "Add Graph #1");
     EXPECT_EQ(window->graphList().graphCount(), 0);
 
-    EXPECT_EQ(ShownBackground(window->labcback), Rgb(0xFFFFFF));
-    EXPECT_EQ(ShownBackground(window->labcaxis), Rgb(0x8080FF));
-    EXPECT_EQ(ShownBackground(window->labcgraph), Rgb(0x000000));
-    EXPECT_EQ(ShownBackground(window->labcerr), Rgb(0xFF4040));
+    EXPECT_EQ(ShownBackground(control<ClickableLabel>("labcback")), Rgb(0xFFFFFF));
+    EXPECT_EQ(ShownBackground(control<ClickableLabel>("labcaxis")), Rgb(0x8080FF));
+    EXPECT_EQ(ShownBackground(control<ClickableLabel>("labcgraph")), Rgb(0x000000));
+    EXPECT_EQ(ShownBackground(control<ClickableLabel>("labcerr")), Rgb(0xFF4040));
     EXPECT_EQ(window->graphColors().gridColor, Rgb(0xEBEBEB));
 
     // Background, grid and both axes.
@@ -168,10 +168,10 @@ TEST_F(MainWindowStartupTest, SwitchValuesOtherThanZeroOrOneLeaveTheItemUnchecke
     ASSERT_NO_FATAL_FAILURE(startWindow());
     WaitForDelayedReplot(*window);
 
-    EXPECT_FALSE(window->menugrid->isChecked());
-    EXPECT_FALSE(window->menusingular->isChecked());
-    EXPECT_FALSE(window->menurandom->isChecked());
-    EXPECT_FALSE(window->menuaspect->isChecked());
+    EXPECT_FALSE(control<QAction>("menugrid")->isChecked());
+    EXPECT_FALSE(control<QAction>("menusingular")->isChecked());
+    EXPECT_FALSE(control<QAction>("menurandom")->isChecked());
+    EXPECT_FALSE(control<QAction>("menuaspect")->isChecked());
     EXPECT_EQ(window->viewOptions().showGrid, 2);
     EXPECT_EQ(Stored("Show Grid").toInt(), 2);
     EXPECT_EQ(GridPixels(), 0);
@@ -182,8 +182,8 @@ TEST_F(MainWindowStartupTest, SwitchValuesOtherThanZeroOrOneLeaveTheItemUnchecke
     EXPECT_EQ(Stored("y max").toString(), "6");
 
     // Clicking the item checks it: the switch follows the check mark.
-    window->menugrid->trigger();
-    EXPECT_TRUE(window->menugrid->isChecked());
+    control<QAction>("menugrid")->trigger();
+    EXPECT_TRUE(control<QAction>("menugrid")->isChecked());
     EXPECT_EQ(window->viewOptions().showGrid, 1);
     EXPECT_EQ(Stored("Show Grid").toInt(), 1);
     EXPECT_GT(GridPixels(), 0);
@@ -192,9 +192,9 @@ TEST_F(MainWindowStartupTest, SwitchValuesOtherThanZeroOrOneLeaveTheItemUnchecke
 TEST_F(MainWindowStartupTest, StoredZeroSwitchesStartUnchecked) {
     Seed({{"Show Grid", 0}, {"Look For Singular", 0}, {"Keep Aspect", 0}, {"y max", "6"}});
     ASSERT_NO_FATAL_FAILURE(startWindow());
-    EXPECT_FALSE(window->menugrid->isChecked());
-    EXPECT_FALSE(window->menusingular->isChecked());
-    EXPECT_FALSE(window->menuaspect->isChecked());
+    EXPECT_FALSE(control<QAction>("menugrid")->isChecked());
+    EXPECT_FALSE(control<QAction>("menusingular")->isChecked());
+    EXPECT_FALSE(control<QAction>("menuaspect")->isChecked());
     EXPECT_EQ(window->viewOptions().keepAspect, 0);
     EXPECT_EQ(window->viewRange().Ymax, 6);
     EXPECT_EQ(GridPixels(), 0);
@@ -203,16 +203,17 @@ TEST_F(MainWindowStartupTest, StoredZeroSwitchesStartUnchecked) {
 TEST_F(MainWindowStartupTest, ChangesMadeBeforeARestartAreThereAfterIt) {
     ASSERT_NO_FATAL_FAILURE(startWindow());
     inputBox.answerNext("5000");
-    window->menupoints->trigger();
-    window->menugrid->trigger();
-    window->menusingular->trigger();
-    window->menuaspect->trigger();
+    control<QAction>("menupoints")->trigger();
+    control<QAction>("menugrid")->trigger();
+    control<QAction>("menusingular")->trigger();
+    control<QAction>("menuaspect")->trigger();
     const ColorValue picked[] = {Rgb(0x102030), Rgb(0x405060), Rgb(0x708090), Rgb(0xA0B0C0)};
     for (const ColorValue color : picked) {
         colorPicker.pickNext(color);
     }
     for (QWidget* swatch :
-         {window->labcback, window->labcaxis, window->labcgraph, window->labcerr}) {
+         {control<ClickableLabel>("labcback"), control<ClickableLabel>("labcaxis"),
+          control<ClickableLabel>("labcgraph"), control<ClickableLabel>("labcerr")}) {
         QTest::mouseClick(swatch, Qt::LeftButton);
     }
     // The range as a range edit stores it.
@@ -228,20 +229,20 @@ TEST_F(MainWindowStartupTest, ChangesMadeBeforeARestartAreThereAfterIt) {
     EXPECT_EQ(window->viewOptions().lookForSingular, 0);
     EXPECT_EQ(window->viewOptions().keepAspect, 0);
     EXPECT_EQ(window->viewOptions().randomColor, 0);
-    EXPECT_FALSE(window->menugrid->isChecked());
-    EXPECT_FALSE(window->menusingular->isChecked());
-    EXPECT_FALSE(window->menuaspect->isChecked());
-    EXPECT_FALSE(window->menurandom->isChecked());
+    EXPECT_FALSE(control<QAction>("menugrid")->isChecked());
+    EXPECT_FALSE(control<QAction>("menusingular")->isChecked());
+    EXPECT_FALSE(control<QAction>("menuaspect")->isChecked());
+    EXPECT_FALSE(control<QAction>("menurandom")->isChecked());
 
     const ViewRange& range = window->viewRange();
     EXPECT_EQ(range.Xmin, -3.5f);
     EXPECT_EQ(range.Xmax, 12.25f);
     EXPECT_EQ(range.Ymin, -0.5f);
     EXPECT_EQ(range.Ymax, 8.75f);
-    EXPECT_EQ(window->labxmin->text(), "-3.5");
-    EXPECT_EQ(window->labxmax->text(), "12.25");
-    EXPECT_EQ(window->labymin->text(), "-.5");
-    EXPECT_EQ(window->labymax->text(), "8.75");
+    EXPECT_EQ(control<ClickableLabel>("labxmin")->text(), "-3.5");
+    EXPECT_EQ(control<ClickableLabel>("labxmax")->text(), "12.25");
+    EXPECT_EQ(control<ClickableLabel>("labymin")->text(), "-.5");
+    EXPECT_EQ(control<ClickableLabel>("labymax")->text(), "8.75");
 
     const GraphColors& colors = window->graphColors();
     EXPECT_EQ(colors.backColor, picked[0]);
@@ -249,8 +250,8 @@ TEST_F(MainWindowStartupTest, ChangesMadeBeforeARestartAreThereAfterIt) {
     EXPECT_EQ(colors.nextGraphColor, picked[2]);
     EXPECT_EQ(colors.outOfRangeColor, picked[3]);
     EXPECT_EQ(colors.gridColor, DeriveGridColor(picked[0]));
-    EXPECT_EQ(ShownBackground(window->labcback), picked[0]);
-    EXPECT_EQ(ShownBackground(window->labcgraph), picked[2]);
+    EXPECT_EQ(ShownBackground(control<ClickableLabel>("labcback")), picked[0]);
+    EXPECT_EQ(ShownBackground(control<ClickableLabel>("labcgraph")), picked[2]);
     EXPECT_TRUE(PixelIs(picture(), 0, 0, picked[0]));
     EXPECT_EQ(GridPixels(), 0);
     EXPECT_TRUE(testing_support::ShowsEmptyArea(*window));
@@ -258,14 +259,14 @@ TEST_F(MainWindowStartupTest, ChangesMadeBeforeARestartAreThereAfterIt) {
 
 TEST_F(MainWindowStartupTest, RandomColourModeDrawsANewColourAtStart) {
     ASSERT_NO_FATAL_FAILURE(startWindow());
-    window->menurandom->trigger();
+    control<QAction>("menurandom")->trigger();
     ASSERT_NO_FATAL_FAILURE(restartWindow());
-    EXPECT_TRUE(window->menurandom->isChecked());
+    EXPECT_TRUE(control<QAction>("menurandom")->isChecked());
     EXPECT_EQ(window->viewOptions().randomColor, 1);
     const ColorValue next = window->graphColors().nextGraphColor;
     EXPECT_GE(ColorDistance(next, window->graphColors().backColor), 30);
     EXPECT_EQ(Stored("color graph").toInt(), static_cast<int>(next));
-    EXPECT_EQ(ShownBackground(window->labcgraph), next);
+    EXPECT_EQ(ShownBackground(control<ClickableLabel>("labcgraph")), next);
 }
 
 TEST_F(MainWindowStartupTest, PlacementDoesNotCreepFromRunToRun) {
@@ -408,10 +409,10 @@ TEST_F(MainWindowStartupTest, AbsurdStoredValuesStartNormally) {
         EXPECT_TRUE(PixelIs(image, 0, 0, window->graphColors().backColor)) << "case " << caseNumber;
         EXPECT_TRUE(testing_support::ShowsEmptyArea(*window)) << "case " << caseNumber;
         // The Settings menu still works, and a graph can be drawn over this range.
-        window->menugrid->trigger();
+        control<QAction>("menugrid")->trigger();
         EXPECT_EQ(Stored("Show Grid").toInt(), 0) << "case " << caseNumber;
-        window->inputfunc->setText("1/x");
-        QTest::mouseClick(window->Command1, Qt::LeftButton);
+        control<QLineEdit>("inputfunc")->setText("1/x");
+        QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
         EXPECT_EQ(window->graphList().graphCount(), 1) << "case " << caseNumber;
         window->close();
         window.reset();
@@ -481,7 +482,7 @@ TEST_F(MainWindowStartupTest, StoredValuesInfiniteInSinglePrecisionAreReplacedBy
         EXPECT_EQ(Stored(name).toString(), value) << name;
     }
     // Every expression with a parameter compiles again.
-    window->inputfunc->setText("a*x+b");
+    control<QLineEdit>("inputfunc")->setText("a*x+b");
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
     ASSERT_EQ(window->graphList().graphCount(), 1);
     EXPECT_EQ(window->graphList().graph(1).expression.postfixText, "0 x * 1 + ");
@@ -515,7 +516,7 @@ TEST_F(MainWindowStartupTest, HandEditedValuesAreReadAsTheLoadReadsThem) {
     EXPECT_EQ(Stored("color graph").toInt(), 0);
     EXPECT_EQ(Stored("color err").toInt(), 0x345678);
     // The prompt proposes the count the window holds.
-    window->menupoints->trigger();
+    control<QAction>("menupoints")->trigger();
     ASSERT_EQ(inputBox.questions.size(), 1u);
     EXPECT_EQ(inputBox.questions[0].proposed, "2147483647");
 }

@@ -2,9 +2,9 @@
 
 #include "editor/keypad_keys.h"
 #include "themes/theme_chooser.h"
-#include "widgets/widget_colors.h"
 #include "view/function_list_window.h"
 #include "widgets/clickable_label.h"
+#include "widgets/widget_colors.h"
 
 #include <QAction>
 #include <QApplication>
@@ -80,12 +80,12 @@ protected:
             }
             QTest::mouseClick(chooser->findChild<QPushButton*>(button), Qt::LeftButton);
         });
-        window->menucolors->trigger();
+        control<QAction>("menucolors")->trigger();
     }
 
     void plot(const QString& expression) {
-        window->inputfunc->setText(expression);
-        QTest::mouseClick(window->Command2, Qt::LeftButton);
+        control<QLineEdit>("inputfunc")->setText(expression);
+        QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
     }
 
     QTableWidget* functionGrid() const {
@@ -99,13 +99,13 @@ TEST_F(MainWindowThemeTest, OpensInTheDefaultTheme) {
     EXPECT_EQ(window->colorTheme().themeName, "Original Lite");
     EXPECT_EQ(Store().value("Color Theme").toString(), "Original Lite");
     expectThemed(window->colorTheme());
-    EXPECT_EQ(BackgroundOf(window->client), Rgb(0xD7E6CA));
-    EXPECT_EQ(BackgroundOf(window->keypad[0]), Rgb(0xFFE0C0));
-    EXPECT_EQ(BackgroundOf(window->labxmin), Rgb(0xC0FFC0));
-    EXPECT_EQ(BackgroundOf(window->labbusy[0]), Rgb(0xFF8080));
-    EXPECT_EQ(BackgroundOf(window->parameterLabels[0]), Rgb(0xFFFFC0));
-    EXPECT_EQ(BackgroundOf(window->inputfunc), Rgb(0xFFFFFF));
-    EXPECT_EQ(TextColorOf(window->inputfunc), Rgb(0x000000));
+    EXPECT_EQ(BackgroundOf(control<QWidget>("client")), Rgb(0xD7E6CA));
+    EXPECT_EQ(BackgroundOf(control<ClickableLabel>("qplus")), Rgb(0xFFE0C0));
+    EXPECT_EQ(BackgroundOf(control<ClickableLabel>("labxmin")), Rgb(0xC0FFC0));
+    EXPECT_EQ(BackgroundOf(control<ClickableLabel>("labbusy1")), Rgb(0xFF8080));
+    EXPECT_EQ(BackgroundOf(control<ClickableLabel>("qqa")), Rgb(0xFFFFC0));
+    EXPECT_EQ(BackgroundOf(control<QLineEdit>("inputfunc")), Rgb(0xFFFFFF));
+    EXPECT_EQ(TextColorOf(control<QLineEdit>("inputfunc")), Rgb(0x000000));
 }
 
 TEST_F(MainWindowThemeTest, AStoredThemeColoursTheWindowAtStart) {
@@ -117,14 +117,15 @@ TEST_F(MainWindowThemeTest, AStoredThemeColoursTheWindowAtStart) {
 
 TEST_F(MainWindowThemeTest, ThemeLeavesGraphColoursSwatchesButtonsAndPictureAlone) {
     const QImage before = picture();
-    const ColorValue swatch = BackgroundOf(window->labcback);
-    const QPalette buttons = window->Command1->palette();
+    const ColorValue swatch = BackgroundOf(control<ClickableLabel>("labcback"));
+    const QPalette buttons = control<QPushButton>("Command1")->palette();
     chooseThemes({"Mono Dark"}, "Command1");
     EXPECT_EQ(window->colorTheme().themeName, "Mono Dark");
     expectThemed(window->colorTheme());
     EXPECT_EQ(picture(), before);
-    EXPECT_EQ(BackgroundOf(window->labcback), swatch);
-    EXPECT_EQ(window->Command1->palette().color(QPalette::Button), buttons.color(QPalette::Button));
+    EXPECT_EQ(BackgroundOf(control<ClickableLabel>("labcback")), swatch);
+    EXPECT_EQ(control<QPushButton>("Command1")->palette().color(QPalette::Button),
+              buttons.color(QPalette::Button));
 }
 
 TEST_F(MainWindowThemeTest, CancelGoesBackToTheThemeOfTheOpening) {
@@ -132,20 +133,20 @@ TEST_F(MainWindowThemeTest, CancelGoesBackToTheThemeOfTheOpening) {
     EXPECT_EQ(window->colorTheme().themeName, "Original Lite");
     EXPECT_EQ(Store().value("Color Theme").toString(), "Original Lite");
     expectThemed(window->colorTheme());
-    EXPECT_EQ(BackgroundOf(window->client), Rgb(0xD7E6CA));
+    EXPECT_EQ(BackgroundOf(control<QWidget>("client")), Rgb(0xD7E6CA));
 }
 
 TEST_F(MainWindowThemeTest, SelectKeepsTheLastClickedThemeAcrossARestart) {
     chooseThemes({"Bloods", "Grapes"}, "Command1");
     EXPECT_EQ(Store().value("Color Theme").toString(), "Grapes");
-    EXPECT_EQ(BackgroundOf(window->client), Rgb(0x643D87));
+    EXPECT_EQ(BackgroundOf(control<QWidget>("client")), Rgb(0x643D87));
     restartWindow();
     EXPECT_EQ(window->colorTheme().themeName, "Grapes");
-    EXPECT_EQ(BackgroundOf(window->client), Rgb(0x643D87));
+    EXPECT_EQ(BackgroundOf(control<QWidget>("client")), Rgb(0x643D87));
 }
 
 TEST_F(MainWindowThemeTest, FunctionListTogglesAndFollowsTheGraphList) {
-    QTest::mouseClick(window->Command5, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("Command5"), Qt::LeftButton);
     QTableWidget* grid = functionGrid();
     ASSERT_NE(grid, nullptr);
     EXPECT_EQ(grid->rowCount(), 10);
@@ -155,22 +156,22 @@ TEST_F(MainWindowThemeTest, FunctionListTogglesAndFollowsTheGraphList) {
 
     plot("X*Sin(5*x)");
     EXPECT_EQ(grid->item(1, 1)->text(), "y=x*sin(5*x)");
-    window->inputfunc->setText("2");
-    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    control<QLineEdit>("inputfunc")->setText("2");
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
     EXPECT_EQ(grid->item(1, 1)->text(), "y=2");
     EXPECT_TRUE(grid->item(2, 1) == nullptr || grid->item(2, 1)->text().isEmpty());
-    QTest::mouseClick(window->Command3, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
     EXPECT_TRUE(grid->item(1, 1) == nullptr || grid->item(1, 1)->text().isEmpty());
 
-    QTest::mouseClick(window->Command5, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("Command5"), Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor([&] { return window->functionListWindow() == nullptr; }));
-    QTest::mouseClick(window->Command5, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("Command5"), Qt::LeftButton);
     EXPECT_NE(window->functionListWindow(), nullptr);
 }
 
 TEST_F(MainWindowThemeTest, EveryThemeClickRecoloursAndRefillsTheOpenFunctionList) {
     plot("x");
-    QTest::mouseClick(window->Command5, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("Command5"), Qt::LeftButton);
     ASSERT_NE(functionGrid(), nullptr);
     chooseThemes({"Bloods"}, "Command1");
     EXPECT_EQ(BackgroundOf(window->functionListWindow()), Rgb(0x969696));
@@ -179,7 +180,7 @@ TEST_F(MainWindowThemeTest, EveryThemeClickRecoloursAndRefillsTheOpenFunctionLis
 }
 
 TEST_F(MainWindowThemeTest, MinimisingClosesTheFunctionListForGood) {
-    QTest::mouseClick(window->Command5, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("Command5"), Qt::LeftButton);
     ASSERT_NE(window->functionListWindow(), nullptr);
     window->showMinimized();
     EXPECT_TRUE(QTest::qWaitFor([&] { return window->functionListWindow() == nullptr; }));
@@ -189,7 +190,7 @@ TEST_F(MainWindowThemeTest, MinimisingClosesTheFunctionListForGood) {
 }
 
 TEST_F(MainWindowThemeTest, AboutShowsTheTitleAndClosesWhenTheMainWindowIsActivated) {
-    window->menuabout->trigger();
+    control<QAction>("menuabout")->trigger();
     QWidget* about = nullptr;
     for (QWidget* top : QApplication::topLevelWidgets()) {
         if (top->objectName() == "Form10" && top->isVisible()) {

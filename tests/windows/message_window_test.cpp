@@ -2,9 +2,9 @@
 
 #include "settings/settings_store.h"
 #include "support/settings_sandbox.h"
+#include "widgets/twips.h"
 #include "windows/input_box.h"
 #include "windows/message_service.h"
-#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QFontMetricsF>

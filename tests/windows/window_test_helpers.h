@@ -1,9 +1,9 @@
 #pragma once
 
-#include "widgets/color_value.h"
 #include "view/drawing_units.h"
 #include "view/graph_area.h"
 #include "view/graph_canvas.h"
+#include "widgets/color_value.h"
 #include "windows/main_window.h"
 
 #include <QImage>
@@ -42,14 +42,15 @@ inline ColorValue ShownBackground(QWidget* widget) {
 // Waits until the replot that every layout arms (about a second later) has run, so that later
 // redraws can be counted.
 inline void WaitForDelayedReplot(const MainWindow& window) {
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.resizetimer->isActive(); }, 5000))
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return !window.findChild<QTimer*>("resizetimer")->isActive(); }, 5000))
         << "the delayed replot did not run";
 }
 
 // Where the drawing of `window`'s graph area puts the point (x, y), in pixels of its image.
 inline QPoint PixelOf(const MainWindow& window, double x, double y) {
     const std::int32_t n = UsableSampleCount(window.viewOptions().sampleCount);
-    const QImage& image = window.grafik->image();
+    const QImage& image = window.findChild<GraphCanvas*>("grafik")->image();
     const PixelMapping map(DrawingUnits::ForSampleCount(n), image.width(), image.height());
     return QPoint(map.column(static_cast<float>(XUnits(x, window.viewRange(), n))),
                   map.row(static_cast<float>(YUnits(y, window.viewRange()))));
@@ -57,14 +58,14 @@ inline QPoint PixelOf(const MainWindow& window, double x, double y) {
 
 // The empty graph area as the window's range, options and colours draw it now.
 inline QImage EmptyAreaFor(const MainWindow& window) {
-    QImage expected(window.grafik->image().size(), QImage::Format_RGB32);
+    QImage expected(window.findChild<GraphCanvas*>("grafik")->image().size(), QImage::Format_RGB32);
     DrawEmptyGraphArea(expected, window.viewRange(), window.viewOptions(), window.graphColors());
     return expected;
 }
 
 // True when the window's picture is its empty graph area, pixel for pixel.
 inline bool ShowsEmptyArea(const MainWindow& window) {
-    QImage shown = window.grafik->image();
+    QImage shown = window.findChild<GraphCanvas*>("grafik")->image();
     shown.setDevicePixelRatio(1);
     return shown == EmptyAreaFor(window);
 }
