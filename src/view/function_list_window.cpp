@@ -2,9 +2,9 @@
 
 #include "settings/window_placement.h"
 #include "themes/theme_table.h"
-#include "widgets/widget_colors.h"
 #include "view/graph_list.h"
 #include "widgets/twips.h"
+#include "widgets/widget_colors.h"
 
 #include <QAbstractItemView>
 #include <QBrush>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "engine/evaluator.h"
-#include "widgets/color_value.h"
 #include "view/plot_workers.h"
 #include "view/view_state.h"
+#include "widgets/color_value.h"
 
 #include <QImage>
 

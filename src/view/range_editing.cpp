@@ -10,9 +10,6 @@ namespace plotmere {
 
 namespace {
 
-constexpr double LowestRangeValue = -99999;
-constexpr float HighestRangeValue = 99999;
-
 constexpr double ShortestSpanToHalve = 2;
 constexpr double LongestSpanToDouble = 10000;
 
@@ -84,22 +81,6 @@ bool Zoom(float& low, float& high, float& otherLow, float& otherHigh, bool zoomI
 }
 
 } // namespace
-
-RangeAnswer ReadRangeAnswer(const QString& answer) {
-    if (answer.isEmpty()) {
-        return {};
-    }
-    const std::string text = WithoutZeroBeforePoint(answer.toStdString());
-    if (!IsCanonicalNumeral(text)) {
-        return {};
-    }
-    const double v = TextToNumber(text);
-    const float single = static_cast<float>(v);
-    if (v < LowestRangeValue || single > HighestRangeValue) {
-        return {RangeAnswer::Outcome::OutOfRange, 0};
-    }
-    return {RangeAnswer::Outcome::Accepted, single};
-}
 
 // The edited end stays; a partner that is not strictly beyond it moves one unit past it.
 // "Not beyond" rather than "at or before", so that a NaN partner, which fails every

@@ -2,33 +2,10 @@
 
 #include "view/view_state.h"
 
-#include <QString>
-
-#include <string_view>
-
 namespace plotmere {
 
 // The four values of the view range, each with its own label and order rule.
 enum class RangeField { Xmin, Xmax, Ymin, Ymax };
-
-// Shown when a typed range value lies outside -99999 ... 99999.
-inline constexpr std::string_view RangeLimitMessage = "Out of allowed range [-99999 to 99999].";
-
-// What a typed range value amounts to.
-struct RangeAnswer {
-    enum class Outcome {
-        Ignored,    // empty (cancelled) or not in canonical form: nothing changes, no message
-        OutOfRange, // show RangeLimitMessage, nothing changes
-        Accepted,   // store `value`
-    };
-    Outcome outcome = Outcome::Ignored;
-    float value = 0;
-};
-
-// Reads the answer of a range prompt: a leading "0." loses its "0" and a leading "-0." becomes
-// "-."; then only the exact canonical text of a number counts, and it must lie in
-// -99999 ... 99999 (the bottom tested on the double, the top on the single-precision value).
-RangeAnswer ReadRangeAnswer(const QString& answer);
 
 // Stores an accepted value in its field and restores the order of the range by moving the
 // partner one unit away when needed. The partner is not limited, so it may reach +-100000.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "widgets/color_value.h"
 #include "view/drawing_units.h"
+#include "widgets/color_value.h"
 
 #include <QImage>
 

@@ -1,10 +1,10 @@
 #include "windows/about_window.h"
 
 #include "themes/theme_table.h"
+#include "widgets/twips.h"
 #include "widgets/widget_colors.h"
 #include "windows/app_info.h"
 #include "windows/splash_window.h"
-#include "widgets/twips.h"
 
 #include <QEvent>
 #include <QFrame>

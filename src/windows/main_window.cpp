@@ -3,12 +3,12 @@
 #include "editor/parameters.h"
 #include "engine/number_text.h"
 #include "settings/settings_store.h"
-#include "settings/stored_single.h"
 #include "view/function_list_window.h"
 #include "view/graph_canvas.h"
+#include "widgets/clickable_label.h"
 #include "windows/about_window.h"
 #include "windows/app_info.h"
-#include "widgets/clickable_label.h"
+#include "windows/input_box.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -38,12 +38,17 @@ MainWindow::MainWindow(SettingsStore& store, InputBox& inputBox, ColorPicker& co
     , store_(store)
     , inputBox_(inputBox)
     , colorPicker_(colorPicker)
-    , messages_(store, inputBox) {
+    , messages_(store, inputBox)
+    , ui_(CreateControlInventory(*this))
+    , graphView_(store,
+                 {ui_.grafik,
+                  {ui_.labbusy[0], ui_.labbusy[1], ui_.labbusy[2], ui_.labbusy[3]},
+                  {ui_.labxmin, ui_.labxmax, ui_.labymin, ui_.labymax}},
+                 [this] { emit graphAreaDrawn(); }) {
     setObjectName("Form1");
     setFont(InterfaceFont(font()));
-    createControls();
     // The design size: the client area below the menu bar.
-    resize(client->width(), client->height() + menuBar()->sizeHint().height());
+    resize(ui_.client->width(), ui_.client->height() + menuBar()->sizeHint().height());
     connectControls();
 }
 
@@ -55,44 +60,46 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::connectControls() {
-    client->installEventFilter(this);
-    connect(resizetimer, &QTimer::timeout, this, &MainWindow::on_resizetimer_timeout);
+    ui_.client->installEventFilter(this);
+    ui_.inputfunc->installEventFilter(this);
+    connect(ui_.resizetimer, &QTimer::timeout, this, &MainWindow::on_resizetimer_timeout);
 
-    connect(Command1, &QPushButton::clicked, this, &MainWindow::on_Command1_clicked);
-    connect(Command2, &QPushButton::clicked, this, &MainWindow::on_Command2_clicked);
-    connect(Command3, &QPushButton::clicked, this, &MainWindow::on_Command3_clicked);
-    connect(Command4, &QPushButton::clicked, this, &MainWindow::on_Command4_clicked);
-    connect(Command5, &QPushButton::clicked, this, &MainWindow::on_Command5_clicked);
+    connect(ui_.Command1, &QPushButton::clicked, this, &MainWindow::on_Command1_clicked);
+    connect(ui_.Command2, &QPushButton::clicked, this, &MainWindow::on_Command2_clicked);
+    connect(ui_.Command3, &QPushButton::clicked, this, &MainWindow::on_Command3_clicked);
+    connect(ui_.Command4, &QPushButton::clicked, this, &MainWindow::on_Command4_clicked);
+    connect(ui_.Command5, &QPushButton::clicked, this, &MainWindow::on_Command5_clicked);
     // Enter runs "Add Graph" and Esc "Clear Graphs" wherever the focus is in this window.
     for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
-        connect(new QShortcut(key, this), &QShortcut::activated, Command2, &QPushButton::click);
+        connect(new QShortcut(key, this), &QShortcut::activated, ui_.Command2, &QPushButton::click);
     }
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, Command3,
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, ui_.Command3,
             &QPushButton::click);
 
-    connect(labxmin, &ClickableLabel::clicked, this, &MainWindow::on_labxmin_clicked);
-    connect(labxmax, &ClickableLabel::clicked, this, &MainWindow::on_labxmax_clicked);
-    connect(labymin, &ClickableLabel::clicked, this, &MainWindow::on_labymin_clicked);
-    connect(labymax, &ClickableLabel::clicked, this, &MainWindow::on_labymax_clicked);
-    connect(labxzoomin, &ClickableLabel::clicked, this, &MainWindow::on_labxzoomin_clicked);
-    connect(labxzoomout, &ClickableLabel::clicked, this, &MainWindow::on_labxzoomout_clicked);
-    connect(labyzoomin, &ClickableLabel::clicked, this, &MainWindow::on_labyzoomin_clicked);
-    connect(labyzoomout, &ClickableLabel::clicked, this, &MainWindow::on_labyzoomout_clicked);
+    connect(ui_.labxmin, &ClickableLabel::clicked, this, &MainWindow::on_labxmin_clicked);
+    connect(ui_.labxmax, &ClickableLabel::clicked, this, &MainWindow::on_labxmax_clicked);
+    connect(ui_.labymin, &ClickableLabel::clicked, this, &MainWindow::on_labymin_clicked);
+    connect(ui_.labymax, &ClickableLabel::clicked, this, &MainWindow::on_labymax_clicked);
+    connect(ui_.labxzoomin, &ClickableLabel::clicked, this, &MainWindow::on_labxzoomin_clicked);
+    connect(ui_.labxzoomout, &ClickableLabel::clicked, this, &MainWindow::on_labxzoomout_clicked);
+    connect(ui_.labyzoomin, &ClickableLabel::clicked, this, &MainWindow::on_labyzoomin_clicked);
+    connect(ui_.labyzoomout, &ClickableLabel::clicked, this, &MainWindow::on_labyzoomout_clicked);
 
-    connect(labcback, &ClickableLabel::clicked, this, &MainWindow::on_labcback_clicked);
-    connect(labcaxis, &ClickableLabel::clicked, this, &MainWindow::on_labcaxis_clicked);
-    connect(labcgraph, &ClickableLabel::clicked, this, &MainWindow::on_labcgraph_clicked);
-    connect(labcerr, &ClickableLabel::clicked, this, &MainWindow::on_labcerr_clicked);
-    connect(labcolorlight, &ClickableLabel::clicked, this, &MainWindow::on_labcolorlight_clicked);
-    connect(labcolordark, &ClickableLabel::clicked, this, &MainWindow::on_labcolordark_clicked);
+    connect(ui_.labcback, &ClickableLabel::clicked, this, &MainWindow::on_labcback_clicked);
+    connect(ui_.labcaxis, &ClickableLabel::clicked, this, &MainWindow::on_labcaxis_clicked);
+    connect(ui_.labcgraph, &ClickableLabel::clicked, this, &MainWindow::on_labcgraph_clicked);
+    connect(ui_.labcerr, &ClickableLabel::clicked, this, &MainWindow::on_labcerr_clicked);
+    connect(ui_.labcolorlight, &ClickableLabel::clicked, this,
+            &MainWindow::on_labcolorlight_clicked);
+    connect(ui_.labcolordark, &ClickableLabel::clicked, this, &MainWindow::on_labcolordark_clicked);
 
-    connect(menupoints, &QAction::triggered, this, &MainWindow::on_menupoints_triggered);
-    connect(menugrid, &QAction::triggered, this, &MainWindow::on_menugrid_triggered);
-    connect(menuaspect, &QAction::triggered, this, &MainWindow::on_menuaspect_triggered);
-    connect(menusingular, &QAction::triggered, this, &MainWindow::on_menusingular_triggered);
-    connect(menurandom, &QAction::triggered, this, &MainWindow::on_menurandom_triggered);
-    connect(menucolors, &QAction::triggered, this, &MainWindow::on_menucolors_triggered);
-    connect(menuabout, &QAction::triggered, this, &MainWindow::on_menuabout_triggered);
+    connect(ui_.menupoints, &QAction::triggered, this, &MainWindow::on_menupoints_triggered);
+    connect(ui_.menugrid, &QAction::triggered, this, &MainWindow::on_menugrid_triggered);
+    connect(ui_.menuaspect, &QAction::triggered, this, &MainWindow::on_menuaspect_triggered);
+    connect(ui_.menusingular, &QAction::triggered, this, &MainWindow::on_menusingular_triggered);
+    connect(ui_.menurandom, &QAction::triggered, this, &MainWindow::on_menurandom_triggered);
+    connect(ui_.menucolors, &QAction::triggered, this, &MainWindow::on_menucolors_triggered);
+    connect(ui_.menuabout, &QAction::triggered, this, &MainWindow::on_menuabout_triggered);
     connectEditor();
 }
 
@@ -100,46 +107,40 @@ void MainWindow::load() {
     layoutReady_ = false;
     LoadColorTheme(theme_, store_);
     settheme();
-    restorePlacement();
+    placement_.restore(*this, store_);
     setWindowTitle(appTitle);
-    menuabout->setText("About " + appTitle);
-    loadRanges();
-    SaveAndShowRanges();
+    ui_.menuabout->setText("About " + appTitle);
+    graphView_.LoadRanges();
+    graphView_.SaveAndShowRanges();
     parameters_ = LoadParameters(store_);
     RefreshParameters();
     functionHistory_.load(store_);
     RebuildHistoryMenu();
-    colors_ = ReadGraphColors(store_);
+    graphView_.colors() = ReadGraphColors(store_);
     SaveGraphColors();
     loadSwitches();
-    options_.sampleCount = store_.ReadSettingInt("Num of Samples", 10000);
+    graphView_.options().sampleCount = store_.ReadSettingInt("Num of Samples", 10000);
     ClearGraphs();
     layoutReady_ = true;
     on_Form1_resize();
-    inputfunc->setFocus();
-}
-
-void MainWindow::loadRanges() {
-    range_.Xmin = ReadSettingSingle(store_, "x min", -7);
-    range_.Xmax = ReadSettingSingle(store_, "x max", 7);
-    range_.Ymin = ReadSettingSingle(store_, "y min", -5);
-    range_.Ymax = ReadSettingSingle(store_, "y max", 6);
+    ui_.inputfunc->setFocus();
 }
 
 void MainWindow::loadSwitches() {
-    options_.showGrid = store_.ReadSettingInt("Show Grid", 1);
-    showSwitch(menugrid, options_.showGrid);
-    options_.lookForSingular = store_.ReadSettingInt("Look For Singular", 1);
-    showSwitch(menusingular, options_.lookForSingular);
-    options_.randomColor = store_.ReadSettingInt("Random Color", 0);
-    showSwitch(menurandom, options_.randomColor);
-    if (options_.randomColor == 1) {
+    ViewOptions& options = graphView_.options();
+    options.showGrid = store_.ReadSettingInt("Show Grid", 1);
+    showSwitch(ui_.menugrid, options.showGrid);
+    options.lookForSingular = store_.ReadSettingInt("Look For Singular", 1);
+    showSwitch(ui_.menusingular, options.lookForSingular);
+    options.randomColor = store_.ReadSettingInt("Random Color", 0);
+    showSwitch(ui_.menurandom, options.randomColor);
+    if (options.randomColor == 1) {
         PickRandomGraphColor();
     }
-    options_.keepAspect = store_.ReadSettingInt("Keep Aspect", 1);
-    showSwitch(menuaspect, options_.keepAspect);
-    if (options_.keepAspect == 1) {
-        ApplyAspect();
+    options.keepAspect = store_.ReadSettingInt("Keep Aspect", 1);
+    showSwitch(ui_.menuaspect, options.keepAspect);
+    if (options.keepAspect == 1) {
+        graphView_.ApplyAspect();
     }
 }
 
@@ -147,16 +148,29 @@ void MainWindow::showmessage(const QString& text) {
     messages_.showmessage(this, text);
 }
 
+std::optional<TypedNumber> MainWindow::askNumber(const QString& prompt, const QString& proposed,
+                                                 const NumberRule& rule) {
+    const TypedNumber read = ReadTypedNumber(inputBox_.ask(this, prompt, appTitle, proposed), rule);
+    if (read.outcome == TypedNumber::Outcome::OutOfRange) {
+        const std::string_view message = rule.outOfRangeMessage;
+        showmessage(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
+    }
+    if (read.outcome != TypedNumber::Outcome::Accepted) {
+        return std::nullopt;
+    }
+    return read;
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == client && event->type() == QEvent::Resize) {
+    if (watched == ui_.client && event->type() == QEvent::Resize) {
         on_Form1_resize();
     }
-    if (watched == inputfunc && event->type() == QEvent::ShortcutOverride) {
+    if (watched == ui_.inputfunc && event->type() == QEvent::ShortcutOverride) {
         // The expression box would keep Ctrl+A (select all) and other keys for itself; the
         // Settings menu's shortcuts must work while it has the focus.
         auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(key->keyCombination());
-        for (QAction* action : {menupoints, menugrid, menuaspect, menurandom}) {
+        for (QAction* action : {ui_.menupoints, ui_.menugrid, ui_.menuaspect, ui_.menurandom}) {
             if (action->shortcut() == pressed) {
                 event->ignore();
                 return true;

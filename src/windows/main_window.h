@@ -2,39 +2,29 @@
 
 #include "editor/function_history.h"
 #include "engine/compiler.h"
-#include "settings/window_placement.h"
-#include "themes/graph_colors.h"
+#include "settings/typed_number.h"
 #include "themes/theme_table.h"
-#include "view/graph_list.h"
-#include "view/plot_workers.h"
-#include "view/range_editing.h"
-#include "view/view_state.h"
+#include "view/graph_view.h"
+#include "windows/control_inventory.h"
 #include "windows/message_service.h"
+#include "windows/placement_keeper.h"
 
 #include <QMainWindow>
-#include <QMargins>
 #include <QPointer>
 
-#include <array>
 #include <cstdint>
-#include <vector>
+#include <optional>
 
 class QAction;
-class QFrame;
-class QLineEdit;
-class QMenu;
 class QPushButton;
-class QTimer;
 
 namespace plotmere {
 
 class AboutWindow;
-class ClickableLabel;
-class FunctionListWindow;
-struct KeypadKey;
 class ColorPicker;
-class GraphCanvas;
+class FunctionListWindow;
 class InputBox;
+struct KeypadKey;
 class SettingsStore;
 
 // The main window (Form1): the graph area, the range and colour labels, the expression box
@@ -51,10 +41,10 @@ public:
     // the window is first shown.
     void load();
 
-    const ViewRange& viewRange() const { return range_; }
-    const ViewOptions& viewOptions() const { return options_; }
-    const GraphColors& graphColors() const { return colors_; }
-    const GraphList& graphList() const { return graphs_; }
+    const ViewRange& viewRange() const { return graphView_.range(); }
+    const ViewOptions& viewOptions() const { return graphView_.options(); }
+    const GraphColors& graphColors() const { return graphView_.colors(); }
+    const GraphList& graphList() const { return graphView_.graphs(); }
     const ParameterValues& parameters() const { return parameters_; }
     const FunctionHistory& functionHistory() const { return functionHistory_; }
     const ColorTheme& colorTheme() const { return theme_; }
@@ -75,30 +65,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Control inventory (main_window_controls.cpp).
-    void createControls();
-    void createMenus();
-    void createKeypad();
-
-    // Placement, layout and resize (main_window_layout.cpp).
-    void restorePlacement();
-    void applyOuterPlacement(const QRect& outer);
+    // Layout and resize (main_window_layout.cpp).
     void correctPlacementForFrame();
-    void rememberNormalMargins();
-    void savePlacement();
     void on_Form1_resize();
     void on_resizetimer_timeout();
-    void placeBusyLabels();
-    QMargins outerMargins() const;
 
-    // The graph area and its range (main_window_ranges.cpp).
-    std::uint64_t ResetGraphArea();
-    void ApplyAspect();
-    void ApplyAspectFromTop();
-    void SaveAndShowRanges();
-    void loadRanges();
+    // The range and zoom labels (main_window_ranges.cpp).
     void editRangeValue(RangeField field, float current, const QString& prompt);
-    void finishZoom(bool zoomed);
     void on_labxmin_clicked();
     void on_labxmax_clicked();
     void on_labymin_clicked();
@@ -109,12 +82,8 @@ private:
     void on_labyzoomout_clicked();
 
     // The graph list and its commands (main_window_graphs.cpp).
-    void PlotGraph(std::int32_t g);
-    void RedrawAll();
     void AddGraph(const CompiledExpression& compiled);
     void ClearGraphs();
-    void ShowBusy();
-    void HideBusy();
     void showNextGraphNumber();
     void plotNewGraph(QPushButton* command);
     void on_Command1_clicked();
@@ -170,6 +139,10 @@ private:
 
     // Input problems go to the message window below this one.
     void showmessage(const QString& text);
+    // Asks for a number by the rule; an answer out of its range is reported, and only an
+    // accepted one is returned.
+    std::optional<TypedNumber> askNumber(const QString& prompt, const QString& proposed,
+                                         const NumberRule& rule);
     void connectControls();
 
     SettingsStore& store_;
@@ -177,81 +150,19 @@ private:
     ColorPicker& colorPicker_;
     MessageService messages_;
 
-    ViewRange range_;
-    ViewOptions options_;
-    GraphColors colors_;
     ParameterValues parameters_ = {0, 1, 2, 3, 4};
-    GraphList graphs_;
-    // Evaluates each graph's samples on every core; drawing stays on this thread.
-    PlotWorkers plotWorkers_;
     FunctionHistory functionHistory_;
     ColorTheme theme_;
     // Secondary windows delete themselves when closed; these go null then.
     QPointer<FunctionListWindow> functionList_;
     QPointer<AboutWindow> about_;
-    // Counts the resets of the graph area, so that a redraw interleaved with other commands
-    // knows whether the area it cleared is still the one shown.
-    std::uint64_t areaGeneration_ = 0;
     bool layoutReady_ = false;
     int resizeTicks_ = 0;
-    // Placement as stored, applied once more when the window manager's frame becomes known.
-    QRect storedOuterPlacement_;
-    StoredPlacement storedPlacementTwips_; // as read from the store
-    bool placementCorrected_ = false;
-    QSize appliedSize_;
-    QMargins lastNormalMargins_;
+    PlacementKeeper placement_;
 
-    // Controls, named as the layout tables name them (each also its objectName, by which tests
-    // find them).
-    QWidget* client = nullptr; // the client area the twips positions refer to
-    GraphCanvas* grafik = nullptr;
-    QFrame* Frame1 = nullptr;
-    QFrame* Frame2 = nullptr;
-    ClickableLabel* labymax = nullptr;
-    ClickableLabel* Label2 = nullptr;
-    ClickableLabel* labcback = nullptr;
-    ClickableLabel* labcaxis = nullptr;
-    ClickableLabel* labcgraph = nullptr;
-    ClickableLabel* labcerr = nullptr;
-    ClickableLabel* labcolordark = nullptr;
-    ClickableLabel* labcolorlight = nullptr;
-    QTimer* resizetimer = nullptr;
-    std::array<ClickableLabel*, 4> labbusy{}; // labbusy1 ... labbusy4
-    ClickableLabel* Label1 = nullptr;
-    ClickableLabel* labxmax = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QPushButton* Command4 = nullptr;
-    QPushButton* Command5 = nullptr;
-    ClickableLabel* labyzoom = nullptr;
-    ClickableLabel* labyzoomin = nullptr;
-    ClickableLabel* labyzoomout = nullptr;
-    ClickableLabel* labymin = nullptr;
-    ClickableLabel* labxmin = nullptr;
-    ClickableLabel* labxzoomin = nullptr;
-    ClickableLabel* labxzoom = nullptr;
-    ClickableLabel* labxzoomout = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QLineEdit* inputfunc = nullptr;
-    std::array<ClickableLabel*, 39> keypad{};         // qplus ... qclear, in keypad order
-    std::array<ClickableLabel*, 5> parameterLabels{}; // qqa ... qqe
-
-    QMenu* menu0 = nullptr;             // "&Functions"
-    std::array<QAction*, 11> menufun{}; // indices 1 ... 10; 0 unused
-    QAction* menuexample1 = nullptr;
-    QAction* menuexample2 = nullptr;
-    QAction* menuexample3 = nullptr;
-    QAction* menufunclear = nullptr;
-    QMenu* menu1 = nullptr; // "&Settings"
-    QAction* menupoints = nullptr;
-    QAction* menugrid = nullptr;
-    QAction* menuaspect = nullptr;
-    QAction* menusingular = nullptr;
-    QAction* menurandom = nullptr;
-    QAction* menucolors = nullptr;
-    QMenu* menuhelp = nullptr; // "&Help"
-    QAction* menuabout = nullptr;
+    ControlInventory ui_;
+    // The graph area's state and operations; it draws into ui_'s canvas.
+    GraphView graphView_;
 };
 
 } // namespace plotmere

@@ -1,25 +1,27 @@
 // The graph area's own colours: the four swatches, the "Light" and "Dark" presets and the random
 // colour for the next graph.
 #include "settings/settings_store.h"
-#include "widgets/widget_colors.h"
 #include "widgets/clickable_label.h"
+#include "widgets/widget_colors.h"
 #include "windows/color_picker.h"
 #include "windows/main_window.h"
 
 namespace plotmere {
 
 void MainWindow::SaveGraphColors() {
-    WriteGraphColors(colors_, store_);
-    SetBackground(labcback, colors_.backColor);
-    SetBackground(labcaxis, colors_.axisColor);
-    SetBackground(labcgraph, colors_.nextGraphColor);
-    SetBackground(labcerr, colors_.outOfRangeColor);
-    colors_.gridColor = DeriveGridColor(colors_.backColor);
+    GraphColors& colors = graphView_.colors();
+    WriteGraphColors(colors, store_);
+    SetBackground(ui_.labcback, colors.backColor);
+    SetBackground(ui_.labcaxis, colors.axisColor);
+    SetBackground(ui_.labcgraph, colors.nextGraphColor);
+    SetBackground(ui_.labcerr, colors.outOfRangeColor);
+    colors.gridColor = DeriveGridColor(colors.backColor);
 }
 
 void MainWindow::PickRandomGraphColor() {
-    const std::vector<ColorValue> plotted = graphs_.graphColors();
-    colors_.nextGraphColor = plotmere::PickRandomGraphColor(colors_.backColor, plotted);
+    GraphColors& colors = graphView_.colors();
+    colors.nextGraphColor =
+        plotmere::PickRandomGraphColor(colors.backColor, graphView_.graphs().graphColors());
     SaveGraphColors();
 }
 
@@ -29,31 +31,31 @@ void MainWindow::pickSwatchColor(ColorValue& field, bool redraw) {
     field = colorPicker_.pick(this, field);
     SaveGraphColors();
     if (redraw) {
-        RedrawAll();
+        graphView_.RedrawAll();
     }
 }
 
 void MainWindow::on_labcback_clicked() {
-    pickSwatchColor(colors_.backColor, true);
+    pickSwatchColor(graphView_.colors().backColor, true);
 }
 void MainWindow::on_labcaxis_clicked() {
-    pickSwatchColor(colors_.axisColor, true);
+    pickSwatchColor(graphView_.colors().axisColor, true);
 }
 // Graphs already drawn keep their colours: only the next graph changes, so nothing to redraw.
 void MainWindow::on_labcgraph_clicked() {
-    pickSwatchColor(colors_.nextGraphColor, false);
+    pickSwatchColor(graphView_.colors().nextGraphColor, false);
 }
 void MainWindow::on_labcerr_clicked() {
-    pickSwatchColor(colors_.outOfRangeColor, true);
+    pickSwatchColor(graphView_.colors().outOfRangeColor, true);
 }
 
 void MainWindow::applyColorPreset(const GraphColors& preset) {
-    colors_.backColor = preset.backColor;
-    colors_.axisColor = preset.axisColor;
-    colors_.nextGraphColor = preset.nextGraphColor;
-    colors_.outOfRangeColor = preset.outOfRangeColor;
+    graphView_.colors().backColor = preset.backColor;
+    graphView_.colors().axisColor = preset.axisColor;
+    graphView_.colors().nextGraphColor = preset.nextGraphColor;
+    graphView_.colors().outOfRangeColor = preset.outOfRangeColor;
     SaveGraphColors();
-    RedrawAll();
+    graphView_.RedrawAll();
 }
 
 void MainWindow::on_labcolorlight_clicked() {

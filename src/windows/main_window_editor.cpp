@@ -1,15 +1,11 @@
 // Building the expression: the keypad, "num", the parameter labels, the history of plotted
 // expressions and the examples.
-#include "editor/constant_input.h"
 #include "editor/keypad_keys.h"
 #include "editor/parameters.h"
 #include "editor/token_editing.h"
 #include "settings/settings_store.h"
-#include "view/range_editing.h"
-#include "windows/app_info.h"
 #include "widgets/clickable_label.h"
 #include "widgets/fitting_caption.h"
-#include "windows/input_box.h"
 #include "windows/main_window.h"
 
 #include <QAction>
@@ -17,20 +13,12 @@
 
 namespace plotmere {
 
-namespace {
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
-
 // Keypad and menu entries always write at the end of the expression and leave the caret there,
 // wherever it stood before.
 void MainWindow::setExpression(const QString& text) {
-    inputfunc->setFocus();
-    inputfunc->setText(text);
-    inputfunc->end(false);
+    ui_.inputfunc->setFocus();
+    ui_.inputfunc->setText(text);
+    ui_.inputfunc->end(false);
 }
 
 void MainWindow::on_keypad_clicked(const KeypadKey& key) {
@@ -41,39 +29,32 @@ void MainWindow::on_keypad_clicked(const KeypadKey& key) {
     } else if (key.name == "qclear") {
         setExpression(QString());
     } else {
-        setExpression(AppendToken(inputfunc->text(), key.appended));
+        setExpression(AppendToken(ui_.inputfunc->text(), key.appended));
     }
 }
 
 void MainWindow::on_qdel_clicked() {
-    inputfunc->setFocus();
-    if (inputfunc->text().isEmpty()) {
+    ui_.inputfunc->setFocus();
+    if (ui_.inputfunc->text().isEmpty()) {
         return;
     }
-    setExpression(DeleteLastToken(inputfunc->text()));
+    setExpression(DeleteLastToken(ui_.inputfunc->text()));
 }
 
 void MainWindow::on_qnum_clicked() {
-    const QString answer = inputBox_.ask(
-        this, "Enter a numerical constant\r\nto append to the expression:", appTitle, QString());
-    const ConstantAnswer read = ReadConstantInput(answer);
-    if (read.outcome == ConstantAnswer::Outcome::OutOfRange) {
-        showmessage(ToQString(RangeLimitMessage));
-    } else if (read.outcome == ConstantAnswer::Outcome::Accepted) {
-        setExpression(inputfunc->text() + read.text);
+    if (const std::optional<TypedNumber> read =
+            askNumber("Enter a numerical constant\r\nto append to the expression:", QString(),
+                      ConstantRule)) {
+        setExpression(ui_.inputfunc->text() + read->text);
     }
 }
 
 // Graphs already drawn keep the values they were compiled with: nothing is redrawn.
 void MainWindow::on_parameterLabel_clicked(int index) {
     const auto slot = static_cast<std::size_t>(index);
-    const QString answer = inputBox_.ask(this, "Enter new parameter value:", appTitle,
-                                         ParameterText(parameters_[slot]));
-    const ConstantAnswer read = ReadConstantInput(answer);
-    if (read.outcome == ConstantAnswer::Outcome::OutOfRange) {
-        showmessage(ToQString(RangeLimitMessage));
-    } else if (read.outcome == ConstantAnswer::Outcome::Accepted) {
-        parameters_[slot] = static_cast<float>(read.value);
+    if (const std::optional<TypedNumber> read = askNumber(
+            "Enter new parameter value:", ParameterText(parameters_[slot]), ConstantRule)) {
+        parameters_[slot] = static_cast<float>(read->value);
         RefreshParameters();
     }
 }
@@ -81,14 +62,14 @@ void MainWindow::on_parameterLabel_clicked(int index) {
 void MainWindow::RefreshParameters() {
     SaveParameters(store_, parameters_);
     for (int i = 0; i < ParameterCount; ++i) {
-        ShowFittingCaption(parameterLabels[static_cast<std::size_t>(i)],
+        ShowFittingCaption(ui_.parameterLabels[static_cast<std::size_t>(i)],
                            ParameterCaption(i, parameters_[static_cast<std::size_t>(i)]));
     }
 }
 
 void MainWindow::RebuildHistoryMenu() {
     for (int n = 1; n <= FunctionHistory::HistorySize; ++n) {
-        menufun[static_cast<std::size_t>(n)]->setText(functionHistory_.caption(n));
+        ui_.menufun[static_cast<std::size_t>(n)]->setText(functionHistory_.caption(n));
     }
     functionHistory_.save(store_);
 }
@@ -112,23 +93,23 @@ void MainWindow::on_menufunclear_triggered() {
 }
 
 void MainWindow::connectEditor() {
-    for (std::size_t i = 0; i < keypad.size(); ++i) {
+    for (std::size_t i = 0; i < ui_.keypad.size(); ++i) {
         const KeypadKey& key = KeypadKeys[i];
-        connect(keypad[i], &ClickableLabel::clicked, this,
+        connect(ui_.keypad[i], &ClickableLabel::clicked, this,
                 [this, &key] { on_keypad_clicked(key); });
     }
-    for (std::size_t i = 0; i < parameterLabels.size(); ++i) {
-        connect(parameterLabels[i], &ClickableLabel::clicked, this,
+    for (std::size_t i = 0; i < ui_.parameterLabels.size(); ++i) {
+        connect(ui_.parameterLabels[i], &ClickableLabel::clicked, this,
                 [this, i] { on_parameterLabel_clicked(static_cast<int>(i)); });
     }
     for (int n = 1; n <= FunctionHistory::HistorySize; ++n) {
-        connect(menufun[static_cast<std::size_t>(n)], &QAction::triggered, this,
+        connect(ui_.menufun[static_cast<std::size_t>(n)], &QAction::triggered, this,
                 [this, n] { on_menufun_triggered(n); });
     }
-    connect(menuexample1, &QAction::triggered, this, [this] { on_menuexample_triggered(1); });
-    connect(menuexample2, &QAction::triggered, this, [this] { on_menuexample_triggered(2); });
-    connect(menuexample3, &QAction::triggered, this, [this] { on_menuexample_triggered(3); });
-    connect(menufunclear, &QAction::triggered, this, &MainWindow::on_menufunclear_triggered);
+    connect(ui_.menuexample1, &QAction::triggered, this, [this] { on_menuexample_triggered(1); });
+    connect(ui_.menuexample2, &QAction::triggered, this, [this] { on_menuexample_triggered(2); });
+    connect(ui_.menuexample3, &QAction::triggered, this, [this] { on_menuexample_triggered(3); });
+    connect(ui_.menufunclear, &QAction::triggered, this, &MainWindow::on_menufunclear_triggered);
 }
 
 } // namespace plotmere

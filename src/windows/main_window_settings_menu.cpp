@@ -1,9 +1,6 @@
 // The "&Settings" menu: sample count and the four switches, each stored the moment it changes.
 #include "engine/number_text.h"
-#include "settings/sample_count.h"
 #include "settings/settings_store.h"
-#include "windows/app_info.h"
-#include "windows/input_box.h"
 #include "windows/main_window.h"
 
 #include <QAction>
@@ -11,21 +8,15 @@
 namespace plotmere {
 
 void MainWindow::on_menupoints_triggered() {
-    const QString answer = inputBox_.ask(
-        this, "Enter new number of sample points:", appTitle,
-        QString::fromStdString(NumberToText(options_.sampleCount, DoublePrecisionDigits)));
-    const SampleCountAnswer read = ReadSampleCountAnswer(answer);
-    if (read.outcome == SampleCountAnswer::Outcome::OutOfRange) {
-        showmessage(QString::fromUtf8(SampleCountRangeMessage.data(),
-                                      static_cast<qsizetype>(SampleCountRangeMessage.size())));
-        return;
+    ViewOptions& options = graphView_.options();
+    const QString proposed =
+        QString::fromStdString(NumberToText(options.sampleCount, DoublePrecisionDigits));
+    if (const std::optional<TypedNumber> read =
+            askNumber("Enter new number of sample points:", proposed, SampleCountRule)) {
+        options.sampleCount = static_cast<std::int32_t>(read->value);
+        store_.WriteSettingInt("Num of Samples", options.sampleCount);
+        graphView_.RedrawAll();
     }
-    if (read.outcome != SampleCountAnswer::Outcome::Accepted) {
-        return;
-    }
-    options_.sampleCount = read.sampleCount;
-    store_.WriteSettingInt("Num of Samples", options_.sampleCount);
-    RedrawAll();
 }
 
 // A switch follows its menu item's check mark (already inverted by the click) and is stored.
@@ -35,26 +26,26 @@ void MainWindow::storeSwitch(QAction* item, std::int32_t& field, const QString& 
 }
 
 void MainWindow::on_menugrid_triggered() {
-    storeSwitch(menugrid, options_.showGrid, "Show Grid");
-    RedrawAll();
+    storeSwitch(ui_.menugrid, graphView_.options().showGrid, "Show Grid");
+    graphView_.RedrawAll();
 }
 
 void MainWindow::on_menuaspect_triggered() {
-    storeSwitch(menuaspect, options_.keepAspect, "Keep Aspect");
-    if (options_.keepAspect == 1) {
-        ApplyAspect();
-        RedrawAll();
+    storeSwitch(ui_.menuaspect, graphView_.options().keepAspect, "Keep Aspect");
+    if (graphView_.options().keepAspect == 1) {
+        graphView_.ApplyAspect();
+        graphView_.RedrawAll();
     }
 }
 
 void MainWindow::on_menusingular_triggered() {
-    storeSwitch(menusingular, options_.lookForSingular, "Look For Singular");
-    RedrawAll();
+    storeSwitch(ui_.menusingular, graphView_.options().lookForSingular, "Look For Singular");
+    graphView_.RedrawAll();
 }
 
 void MainWindow::on_menurandom_triggered() {
-    storeSwitch(menurandom, options_.randomColor, "Random Color");
-    if (options_.randomColor == 1) {
+    storeSwitch(ui_.menurandom, graphView_.options().randomColor, "Random Color");
+    if (graphView_.options().randomColor == 1) {
         PickRandomGraphColor();
     }
 }

@@ -2,10 +2,10 @@
 // function list, the theme chooser and the About window.
 #include "settings/settings_store.h"
 #include "themes/theme_chooser.h"
-#include "widgets/widget_colors.h"
 #include "view/function_list_window.h"
-#include "windows/about_window.h"
 #include "widgets/clickable_label.h"
+#include "widgets/widget_colors.h"
+#include "windows/about_window.h"
 #include "windows/main_window.h"
 
 #include <QFrame>
@@ -15,27 +15,28 @@ namespace plotmere {
 
 void MainWindow::settheme() {
     const ColorTheme& t = theme_;
-    for (QWidget* area : {static_cast<QWidget*>(client), static_cast<QWidget*>(Frame1),
-                          static_cast<QWidget*>(Frame2)}) {
+    for (QWidget* area : {static_cast<QWidget*>(ui_.client), static_cast<QWidget*>(ui_.Frame1),
+                          static_cast<QWidget*>(ui_.Frame2)}) {
         SetBackground(area, t.windowBack);
     }
-    for (ClickableLabel* caption : {Label1, Label2, labcolorlight, labcolordark, labxzoom,
-                                    labxzoomin, labxzoomout, labyzoom, labyzoomin, labyzoomout}) {
+    for (ClickableLabel* caption :
+         {ui_.Label1, ui_.Label2, ui_.labcolorlight, ui_.labcolordark, ui_.labxzoom, ui_.labxzoomin,
+          ui_.labxzoomout, ui_.labyzoom, ui_.labyzoomin, ui_.labyzoomout}) {
         SetColors(caption, t.captionBack, t.captionText);
     }
-    for (QLineEdit* box : {Text1, inputfunc}) {
+    for (QLineEdit* box : {ui_.Text1, ui_.inputfunc}) {
         SetColors(box, t.editBack, t.editText);
     }
-    for (ClickableLabel* parameter : parameterLabels) {
+    for (ClickableLabel* parameter : ui_.parameterLabels) {
         SetColors(parameter, t.paramBack, t.paramText);
     }
-    for (ClickableLabel* key : keypad) {
+    for (ClickableLabel* key : ui_.keypad) {
         SetColors(key, t.keyBack, t.keyText);
     }
-    for (ClickableLabel* range : {labxmin, labxmax, labymin, labymax}) {
+    for (ClickableLabel* range : {ui_.labxmin, ui_.labxmax, ui_.labymin, ui_.labymax}) {
         SetColors(range, t.rangeBack, t.rangeText);
     }
-    for (ClickableLabel* busy : labbusy) {
+    for (ClickableLabel* busy : ui_.labbusy) {
         SetColors(busy, t.busyBack, t.busyText);
     }
 }
@@ -58,12 +59,12 @@ void MainWindow::closeFunctionList() {
 }
 
 void MainWindow::on_Command5_clicked() {
-    inputfunc->setFocus();
+    ui_.inputfunc->setFocus();
     if (functionListOpen()) {
         functionList_->close();
         return;
     }
-    functionList_ = new FunctionListWindow(graphs_, theme_, this);
+    functionList_ = new FunctionListWindow(graphView_.graphs(), theme_, this);
     functionList_->show();
 }
 

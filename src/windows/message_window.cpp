@@ -3,9 +3,9 @@
 #include "engine/number_text.h"
 #include "settings/settings_store.h"
 #include "settings/window_placement.h"
+#include "widgets/twips.h"
 #include "windows/app_info.h"
 #include "windows/input_box.h"
-#include "widgets/twips.h"
 
 #include <QCloseEvent>
 #include <QColor>
