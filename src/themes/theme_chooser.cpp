@@ -1,9 +1,9 @@
 #include "themes/theme_chooser.h"
 
 #include "settings/settings_store.h"
-#include "widgets/widget_colors.h"
 #include "widgets/clickable_label.h"
 #include "widgets/twips.h"
+#include "widgets/widget_colors.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

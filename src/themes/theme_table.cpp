@@ -105,15 +105,6 @@ void TakeColors(ColorTheme& current, const ColorTheme& source) {
 
 } // namespace
 
-QStringList ThemeNames() {
-    QStringList names;
-    names.reserve(themeCount);
-    for (const ThemeRow& row : themeRows) {
-        names.append(NameOf(row));
-    }
-    return names;
-}
-
 std::optional<ColorTheme> FindColorTheme(const QString& name) {
     for (const ThemeRow& row : themeRows) {
         if (name == NameOf(row)) {

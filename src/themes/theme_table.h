@@ -34,9 +34,6 @@ struct ColorTheme {
 
 inline constexpr int themeCount = 46;
 
-// The 46 theme names in table order.
-QStringList ThemeNames();
-
 // The theme whose name equals `name` exactly (case and blanks count), or nothing.
 std::optional<ColorTheme> FindColorTheme(const QString& name);
 

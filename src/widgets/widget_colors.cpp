@@ -17,6 +17,8 @@ bool IsTextBox(const QWidget* widget) {
            qobject_cast<const QAbstractItemView*>(widget);
 }
 
+} // namespace
+
 QPalette::ColorRole BackgroundRole(const QWidget* widget) {
     return IsTextBox(widget) ? QPalette::Base : QPalette::Window;
 }
@@ -24,8 +26,6 @@ QPalette::ColorRole BackgroundRole(const QWidget* widget) {
 QPalette::ColorRole TextRole(const QWidget* widget) {
     return IsTextBox(widget) ? QPalette::Text : QPalette::WindowText;
 }
-
-} // namespace
 
 void SetBackground(QWidget* widget, ColorValue back) {
     QPalette palette = widget->palette();
@@ -47,22 +47,6 @@ void SetSelectionColors(QWidget* widget, ColorValue back, ColorValue text) {
     palette.setColor(QPalette::Highlight, ToQColor(back));
     palette.setColor(QPalette::HighlightedText, ToQColor(text));
     widget->setPalette(palette);
-}
-
-ColorValue BackgroundOf(const QWidget* widget) {
-    return FromQColor(widget->palette().color(BackgroundRole(widget)));
-}
-
-ColorValue TextColorOf(const QWidget* widget) {
-    return FromQColor(widget->palette().color(TextRole(widget)));
-}
-
-ColorValue SelectionBackgroundOf(const QWidget* widget) {
-    return FromQColor(widget->palette().color(QPalette::Highlight));
-}
-
-ColorValue SelectionTextColorOf(const QWidget* widget) {
-    return FromQColor(widget->palette().color(QPalette::HighlightedText));
 }
 
 } // namespace plotmere

@@ -1,10 +1,11 @@
 #include "view/function_list_window.h"
 
 #include "support/qt_printers.h"
+#include "support/widget_palette.h"
 #include "themes/theme_table.h"
-#include "widgets/widget_colors.h"
 #include "view/graph_list.h"
 #include "widgets/twips.h"
+#include "widgets/widget_colors.h"
 
 #include <QApplication>
 #include <QImage>

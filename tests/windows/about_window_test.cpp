@@ -1,5 +1,6 @@
 #include "windows/about_window.h"
 
+#include "support/widget_palette.h"
 #include "themes/theme_table.h"
 #include "widgets/twips.h"
 #include "widgets/widget_colors.h"

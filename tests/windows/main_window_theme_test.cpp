@@ -1,6 +1,7 @@
 #include "support/main_window_fixture.h"
 
 #include "editor/keypad_keys.h"
+#include "support/widget_palette.h"
 #include "themes/theme_chooser.h"
 #include "view/function_list_window.h"
 #include "widgets/clickable_label.h"
