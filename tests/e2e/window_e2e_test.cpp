@@ -37,6 +37,20 @@ QRect StoredPlacement(const PlotmereSession& session) {
                  session.setting("Window Width").toInt(), session.setting("Window Height").toInt());
 }
 
+// The geometry of the first visible window whose name matches, once one appears.
+std::optional<QRect> AwaitWindowNamed(const QString& pattern) {
+    QList<WindowId> windows;
+    if (!WaitUntil(
+            [&] {
+                windows = VisibleWindowsNamed(pattern);
+                return !windows.isEmpty();
+            },
+            10000)) {
+        return std::nullopt;
+    }
+    return WindowGeometry(windows.front());
+}
+
 TEST_F(EndToEndTest, InvalidExpressionIsReportedBelowTheWindowForTheStoredDuration) {
     PlotmereSession session;
     session.presetSettings({{"Message Duration", "2"}});
@@ -48,20 +62,12 @@ TEST_F(EndToEndTest, InvalidExpressionIsReportedBelowTheWindowForTheStoredDurati
     ASSERT_LT(lineBreaks, 7);
 
     EnterExpression(invalid);
-    QList<WindowId> messages;
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-            messages = VisibleWindowsNamed(MessageWindowName);
-            return !messages.isEmpty();
-        },
-        10000))
-        << "no message window appeared";
+    const std::optional<QRect> message = AwaitWindowNamed(MessageWindowName);
+    ASSERT_TRUE(message.has_value()) << "no message window appeared";
     QElapsedTimer shown;
     shown.start();
 
     const QRect main = session.windowGeometry();
-    const std::optional<QRect> message = WindowGeometry(messages.front());
-    ASSERT_TRUE(message.has_value());
     EXPECT_EQ(message->left(), main.left());
     EXPECT_EQ(message->top(), main.bottom() + 1);
     EXPECT_EQ(message->width(), main.width());
@@ -147,31 +153,15 @@ TEST_F(EndToEndTest, MessageAndFunctionListStayOnTheScreenOfAScreenFillingWindow
     ASSERT_TRUE(session.relocateGraphArea());
 
     EnterExpression("sin(x");
-    QList<WindowId> messages;
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-            messages = VisibleWindowsNamed(MessageWindowName);
-            return !messages.isEmpty();
-        },
-        10000))
-        << "no message window appeared";
-    const std::optional<QRect> message = WindowGeometry(messages.front());
-    ASSERT_TRUE(message.has_value());
+    const std::optional<QRect> message = AwaitWindowNamed(MessageWindowName);
+    ASSERT_TRUE(message.has_value()) << "no message window appeared";
     EXPECT_TRUE(screen->contains(*message)) << message->x() << "," << message->y();
     EXPECT_EQ(message->bottom(), screen->bottom());
     EXPECT_GT(CountColor(GrabScreen(*message), MessageGrey), message->width());
 
     Click(InFrame1(session, Command5Rect));
-    QList<WindowId> lists;
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-            lists = VisibleWindowsNamed("^Function List$");
-            return !lists.isEmpty();
-        },
-        10000))
-        << "no function list appeared";
-    const std::optional<QRect> list = WindowGeometry(lists.front());
-    ASSERT_TRUE(list.has_value());
+    const std::optional<QRect> list = AwaitWindowNamed("^Function List$");
+    ASSERT_TRUE(list.has_value()) << "no function list appeared";
     EXPECT_TRUE(screen->contains(*list)) << list->x() << "," << list->y();
     EXPECT_EQ(list->right(), screen->right());
     EXPECT_EQ(list->top(), screen->top());
