@@ -1,10 +1,10 @@
 #include "windows/about_window.h"
 
 #include "themes/theme_table.h"
+#include "widgets/twips.h"
 #include "widgets/widget_colors.h"
 #include "windows/app_info.h"
 #include "windows/splash_window.h"
-#include "widgets/twips.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -90,8 +90,8 @@ void AboutWindow::changeEvent(QEvent* event) {
     }
 }
 
-AboutWindow* OpenAboutWindow(const ColorTheme& theme) {
-    ShowSplashForOneSecond();
+AboutWindow* OpenAboutWindow(const ColorTheme& theme, const Timing& timing) {
+    ShowSplash(timing);
     auto* about = new AboutWindow(theme);
     about->show();
     about->raise();

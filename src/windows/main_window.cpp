@@ -33,12 +33,13 @@ QFont InterfaceFont(QFont font) {
 } // namespace
 
 MainWindow::MainWindow(SettingsStore& store, InputBox& inputBox, ColorPicker& colorPicker,
-                       QWidget* parent)
+                       const Timing& timing, QWidget* parent)
     : QMainWindow(parent)
     , store_(store)
     , inputBox_(inputBox)
     , colorPicker_(colorPicker)
-    , messages_(store, inputBox) {
+    , timing_(timing)
+    , messages_(store, inputBox, timing) {
     setObjectName("Form1");
     setFont(InterfaceFont(font()));
     createControls();

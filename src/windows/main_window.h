@@ -10,6 +10,7 @@
 #include "view/range_editing.h"
 #include "view/view_state.h"
 #include "windows/message_service.h"
+#include "windows/timing.h"
 
 #include <QMainWindow>
 #include <QMargins>
@@ -43,8 +44,10 @@ class SettingsStore;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
+    // `timing` sets the wall-clock length of the window's waits; the program keeps the
+    // defaults.
     MainWindow(SettingsStore& store, InputBox& inputBox, ColorPicker& colorPicker,
-               QWidget* parent = nullptr);
+               const Timing& timing = Timing{}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Restores everything from the settings store and lays out the window; runs once, before
@@ -175,6 +178,7 @@ private:
     SettingsStore& store_;
     InputBox& inputBox_;
     ColorPicker& colorPicker_;
+    const Timing timing_;
     MessageService messages_;
 
     ViewRange range_;

@@ -143,7 +143,7 @@ void MainWindow::createControls() {
 
     resizetimer = new QTimer(this);
     resizetimer->setObjectName("resizetimer");
-    resizetimer->setInterval(200);
+    resizetimer->setInterval(timing_.resizeTickMs);
 
     // The graph area lies in front of the expression panel where they overlap.
     grafik->raise();

@@ -117,7 +117,7 @@ void MainWindow::on_Form1_resize() {
     }
     ResetGraphArea();
     resizeTicks_ = 0;
-    resizetimer->start(200);
+    resizetimer->start(timing_.resizeTickMs);
 }
 
 void MainWindow::placeBusyLabels() {
