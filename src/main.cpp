@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
     // One style everywhere, so the theme colours look the same on every platform.
     QApplication::setStyle(QStyleFactory::create("Fusion"));
 
-    plotmere::ShowSplashForOneSecond();
+    plotmere::ShowSplash();
 
     plotmere::SettingsStore store;
     plotmere::DialogInputBox inputBox;

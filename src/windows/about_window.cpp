@@ -90,8 +90,8 @@ void AboutWindow::changeEvent(QEvent* event) {
     }
 }
 
-AboutWindow* OpenAboutWindow(const ColorTheme& theme) {
-    ShowSplashForOneSecond();
+AboutWindow* OpenAboutWindow(const ColorTheme& theme, const Timing& timing) {
+    ShowSplash(timing);
     auto* about = new AboutWindow(theme);
     about->show();
     about->raise();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "windows/timing.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -33,8 +35,9 @@ private:
     QPlainTextEdit* Text1 = nullptr;
 };
 
-// What the About menu item does: the splash picture for one second, as at start, then a new
-// About window, shown without modality and made the active window. The window deletes itself.
-AboutWindow* OpenAboutWindow(const ColorTheme& theme);
+// What the About menu item does: the splash picture for `timing.splashMs` (a second in the
+// program), as at start, then a new About window, shown without modality and made the active
+// window. The window deletes itself.
+AboutWindow* OpenAboutWindow(const ColorTheme& theme, const Timing& timing = Timing{});
 
 } // namespace plotmere

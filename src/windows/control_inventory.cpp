@@ -204,7 +204,6 @@ void CreateControls(QMainWindow& window, ControlInventory& ui) {
 
     ui.resizetimer = new QTimer(&window);
     ui.resizetimer->setObjectName("resizetimer");
-    ui.resizetimer->setInterval(200);
 
     // The graph area lies in front of the expression panel where they overlap.
     ui.grafik->raise();

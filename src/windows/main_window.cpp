@@ -33,12 +33,13 @@ QFont InterfaceFont(QFont font) {
 } // namespace
 
 MainWindow::MainWindow(SettingsStore& store, InputBox& inputBox, ColorPicker& colorPicker,
-                       QWidget* parent)
+                       const Timing& timing, QWidget* parent)
     : QMainWindow(parent)
     , store_(store)
     , inputBox_(inputBox)
     , colorPicker_(colorPicker)
-    , messages_(store, inputBox)
+    , timing_(timing)
+    , messages_(store, inputBox, timing)
     , ui_(CreateControlInventory(*this))
     , graphView_(store,
                  {ui_.grafik,
@@ -62,6 +63,7 @@ MainWindow::~MainWindow() {
 void MainWindow::connectControls() {
     ui_.client->installEventFilter(this);
     ui_.inputfunc->installEventFilter(this);
+    ui_.resizetimer->setInterval(timing_.resizeTickMs);
     connect(ui_.resizetimer, &QTimer::timeout, this, &MainWindow::on_resizetimer_timeout);
 
     connect(ui_.Command1, &QPushButton::clicked, this, &MainWindow::on_Command1_clicked);

@@ -8,6 +8,7 @@
 #include "windows/control_inventory.h"
 #include "windows/message_service.h"
 #include "windows/placement_keeper.h"
+#include "windows/timing.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -33,8 +34,10 @@ class SettingsStore;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
+    // `timing` sets the wall-clock length of the window's waits; the program keeps the
+    // defaults.
     MainWindow(SettingsStore& store, InputBox& inputBox, ColorPicker& colorPicker,
-               QWidget* parent = nullptr);
+               const Timing& timing = Timing{}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Restores everything from the settings store and lays out the window; runs once, before
@@ -148,6 +151,7 @@ private:
     SettingsStore& store_;
     InputBox& inputBox_;
     ColorPicker& colorPicker_;
+    const Timing timing_;
     MessageService messages_;
 
     ParameterValues parameters_ = {0, 1, 2, 3, 4};

@@ -39,7 +39,7 @@ void MainWindow::on_Form1_resize() {
     }
     graphView_.ResetGraphArea();
     resizeTicks_ = 0;
-    ui_.resizetimer->start(200);
+    ui_.resizetimer->start(timing_.resizeTickMs);
 }
 
 void MainWindow::on_resizetimer_timeout() {

@@ -4,9 +4,10 @@
 
 namespace plotmere {
 
-MessageService::MessageService(SettingsStore& settings, InputBox& inputBox)
+MessageService::MessageService(SettingsStore& settings, InputBox& inputBox, const Timing& timing)
     : settings_(settings)
-    , inputBox_(inputBox) {}
+    , inputBox_(inputBox)
+    , timing_(timing) {}
 
 // The window refers to the store and the prompt this service was given, so it must not
 // outlive them.
@@ -16,7 +17,7 @@ MessageService::~MessageService() {
 
 void MessageService::showmessage(QWidget* frm1, const QString& tekst1) {
     if (window() == nullptr) {
-        window_ = new MessageWindow(settings_, inputBox_);
+        window_ = new MessageWindow(settings_, inputBox_, timing_);
     }
     window_->showmessage(frm1, tekst1);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "windows/timing.h"
+
 #include <QPointer>
 #include <QString>
 
@@ -15,7 +17,7 @@ class SettingsStore;
 // loaded and shows the text in it. Returns at once; the caller never waits for the message.
 class MessageService {
 public:
-    MessageService(SettingsStore& settings, InputBox& inputBox);
+    MessageService(SettingsStore& settings, InputBox& inputBox, const Timing& timing = Timing{});
     ~MessageService();
     MessageService(const MessageService&) = delete;
     MessageService& operator=(const MessageService&) = delete;
@@ -28,6 +30,7 @@ public:
 private:
     SettingsStore& settings_;
     InputBox& inputBox_;
+    const Timing timing_;
     QPointer<MessageWindow> window_;
 };
 

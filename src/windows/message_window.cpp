@@ -28,7 +28,8 @@ namespace plotmere {
 
 namespace {
 
-constexpr int TimerIntervalMs = 500;
+// The display time one tick stands for, whatever the tick's wall-clock length.
+constexpr int CountedTickMs = Timing{}.messageTickMs;
 constexpr int TextMarginTwips = 60;
 constexpr int LineAllowanceTwips = 300;
 constexpr int MeasuredLineCount = 7;
@@ -94,7 +95,7 @@ QPalette FixedColors(QPalette palette) {
 
 } // namespace
 
-MessageWindow::MessageWindow(SettingsStore& settings, InputBox& inputBox)
+MessageWindow::MessageWindow(SettingsStore& settings, InputBox& inputBox, const Timing& timing)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
     , settings_(settings)
     , inputBox_(inputBox) {
@@ -126,7 +127,7 @@ MessageWindow::MessageWindow(SettingsStore& settings, InputBox& inputBox)
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
-    Timer1->setInterval(TimerIntervalMs);
+    Timer1->setInterval(timing.messageTickMs);
     connect(Timer1, &QTimer::timeout, this, &MessageWindow::on_Timer1_timeout);
 
     messageTicks_ = 0;
@@ -177,7 +178,7 @@ int MessageWindow::RequiredWidthTwips(const QString& tekst1) const {
 
 void MessageWindow::on_Timer1_timeout() {
     messageTicks_ += 1;
-    const std::int64_t elapsedMs = std::int64_t{messageTicks_} * TimerIntervalMs;
+    const std::int64_t elapsedMs = std::int64_t{messageTicks_} * CountedTickMs;
     if (elapsedMs >= std::int64_t{messageDuration_} * 1000) {
         messageTicks_ = 0;
         close();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "windows/timing.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -19,7 +21,9 @@ class SettingsStore;
 class MessageWindow : public QWidget {
     Q_OBJECT
 public:
-    MessageWindow(SettingsStore& settings, InputBox& inputBox);
+    // Each tick of the display timer lasts `timing.messageTickMs` and counts as the program's
+    // own tick length, so the message stays for its duration in ticks whatever their length.
+    MessageWindow(SettingsStore& settings, InputBox& inputBox, const Timing& timing = Timing{});
 
     // Places the window below `frm1`, shows `tekst1` (lines separated by "\r\n") and gives
     // the focus back to `frm1`. A call while a message is shown replaces it and restarts the

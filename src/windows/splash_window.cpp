@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QThread>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -80,11 +81,11 @@ void SplashWindow::paintEvent(QPaintEvent*) {
     }
 }
 
-void ShowSplashForOneSecond(const QDate& today) {
+void ShowSplash(const Timing& timing, const QDate& today) {
     auto* splash = new SplashWindow(today);
     splash->show();
     QCoreApplication::processEvents();
-    QThread::msleep(1000);
+    QThread::msleep(static_cast<unsigned long>(std::max(0, timing.splashMs)));
     splash->close();
 }
 

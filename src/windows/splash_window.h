@@ -1,5 +1,7 @@
 #pragma once
 
+#include "windows/timing.h"
+
 #include <QDate>
 #include <QWidget>
 
@@ -21,7 +23,8 @@ private:
     bool evenDay_;
 };
 
-// Shows the splash, lets it paint, blocks for one second and closes it again.
-void ShowSplashForOneSecond(const QDate& today = QDate::currentDate());
+// Shows the splash, lets it paint, blocks for `timing.splashMs` (a second in the program) and
+// closes it again.
+void ShowSplash(const Timing& timing = Timing{}, const QDate& today = QDate::currentDate());
 
 } // namespace plotmere

@@ -4,6 +4,7 @@
 #include "support/scripted_color_picker.h"
 #include "support/scripted_input_box.h"
 #include "support/settings_sandbox.h"
+#include "support/stepped_timing.h"
 #include "view/graph_canvas.h"
 #include "widgets/twips.h"
 #include "windows/main_window.h"
@@ -14,7 +15,8 @@
 
 namespace plotmere::testing_support {
 
-// A main window loaded and shown on a fresh store, as at a first start.
+// A main window loaded and shown on a fresh store, as at a first start. Its timers tick only when
+// the test delivers the ticks (see stepped_timing.h).
 class MainWindowFixture : public SettingsSandbox {
 protected:
     void SetUp() override {
@@ -23,7 +25,7 @@ protected:
     }
 
     void startWindow() {
-        window = std::make_unique<MainWindow>(store, inputBox, colorPicker);
+        window = std::make_unique<MainWindow>(store, inputBox, colorPicker, SteppedTiming);
         window->load();
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -49,6 +51,9 @@ protected:
     }
 
     QImage picture() const { return control<GraphCanvas>("grafik")->image(); }
+
+    // Lets `ticks` ticks of the resize timer pass (200 ms each in the program).
+    int tickResizeTimer(int ticks) { return Tick(control<QTimer>("resizetimer"), ticks); }
 
     SettingsStore store;
     ScriptedInputBox inputBox;

@@ -1,5 +1,6 @@
 #include "windows/about_window.h"
 
+#include "support/stepped_timing.h"
 #include "support/widget_palette.h"
 #include "themes/theme_table.h"
 #include "widgets/twips.h"
@@ -101,10 +102,10 @@ TEST_F(AboutWindowTest, ClosesWhenAnotherWindowBecomesActive) {
 
 TEST_F(AboutWindowTest, EachOpeningShowsTheSplashFirst) {
     ShownWindows shown;
-    about = OpenAboutWindow(theme);
+    about = OpenAboutWindow(theme, testing_support::SteppedTiming);
     EXPECT_TRUE(QTest::qWaitForWindowActive(about.data()));
     const QPointer<AboutWindow> first = about;
-    about = OpenAboutWindow(theme);
+    about = OpenAboutWindow(theme, testing_support::SteppedTiming);
     EXPECT_TRUE(QTest::qWaitForWindowActive(about.data()));
     EXPECT_TRUE(QTest::qWaitFor([&first] { return first.isNull(); }));
 

@@ -16,8 +16,8 @@ namespace {
 
 using testing_support::CountPixels;
 using testing_support::PixelIs;
+using testing_support::RunDelayedReplot;
 using testing_support::ShownBackground;
-using testing_support::WaitForDelayedReplot;
 
 class MainWindowColorsTest : public testing_support::MainWindowFixture {
 protected:
@@ -27,7 +27,7 @@ protected:
             return;
         }
         // Redraws are counted from here on: let the replot armed by loading run first.
-        WaitForDelayedReplot(*window);
+        RunDelayedReplot(*window);
         redraws = std::make_unique<QSignalSpy>(window.get(), &MainWindow::graphAreaDrawn);
     }
 

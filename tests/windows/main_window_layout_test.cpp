@@ -235,20 +235,26 @@ TEST_F(MainWindowLayoutTest, CannotBecomeSmallerThanTheMinimum) {
     ExpectAnchoredTo(*window, ClientTwips(*window));
 }
 
+// Ticks of the resize timer stand for 200 ms each: the replot comes on the fifth tick after the
+// last size change, one second later.
 TEST_F(MainWindowLayoutTest, SeveralQuickResizesReplotOnceAboutASecondAfterTheLast) {
     QSignalSpy redraws(window.get(), &MainWindow::graphAreaDrawn);
     // The replot armed by loading.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return redraws.size() == 1; }, 3000));
+    tickResizeTimer(5);
+    EXPECT_EQ(redraws.size(), 1);
     redraws.clear();
     for (int i = 1; i <= 4; ++i) {
+        const QSize client = ClientTwips(*window);
         window->resize(window->size() + QSize(Twips(150), Twips(150)));
-        QTest::qWait(300);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return ClientTwips(*window) != client; }));
+        EXPECT_EQ(tickResizeTimer(1), 1); // 200 of the 300 ms until the next change
         EXPECT_EQ(redraws.size(), 0) << "replotted during the resizing";
     }
-    QTest::qWait(600);
+    tickResizeTimer(3); // 800 ms after the last change
     EXPECT_EQ(redraws.size(), 0) << "replotted before a second had passed";
-    EXPECT_TRUE(QTest::qWaitFor([&] { return redraws.size() == 1; }, 2000));
-    QTest::qWait(1200);
+    tickResizeTimer(1);
+    EXPECT_EQ(redraws.size(), 1);
+    EXPECT_EQ(tickResizeTimer(6), 0);
     EXPECT_EQ(redraws.size(), 1);
     EXPECT_FALSE(control<QTimer>("resizetimer")->isActive());
 }

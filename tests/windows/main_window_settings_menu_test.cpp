@@ -21,14 +21,14 @@ namespace plotmere {
 namespace {
 
 using testing_support::CountPixels;
+using testing_support::RunDelayedReplot;
 using testing_support::ShownBackground;
-using testing_support::WaitForDelayedReplot;
 
 class MainWindowSettingsMenuTest : public testing_support::MainWindowFixture {
 protected:
     // Redraws are counted from here on, once the replot armed by loading has run.
     void CountRedrawsFromNow() {
-        WaitForDelayedReplot(*window);
+        RunDelayedReplot(*window);
         redraws = std::make_unique<QSignalSpy>(window.get(), &MainWindow::graphAreaDrawn);
     }
 

@@ -21,8 +21,8 @@ namespace {
 
 using testing_support::CountPixels;
 using testing_support::PixelIs;
+using testing_support::RunDelayedReplot;
 using testing_support::ShownBackground;
-using testing_support::WaitForDelayedReplot;
 
 // Started by each test itself, after it has put what an earlier run (or a hand edit) left in
 // the store.
@@ -94,7 +94,7 @@ protected:
 
 TEST_F(MainWindowStartupTest, FirstRunCreatesEveryValueItReadsWithItsDefault) {
     ASSERT_NO_FATAL_FAILURE(startWindow());
-    WaitForDelayedReplot(*window);
+    RunDelayedReplot(*window);
 
     const std::pair<const char*, int> integers[] = {
         {"Window Left", 4000},    {"Window Top", 2000},      {"color back", 16777215},
@@ -166,7 +166,7 @@ TEST_F(MainWindowStartupTest, SwitchValuesOtherThanZeroOrOneLeaveTheItemUnchecke
           {"Keep Aspect", 2},
           {"y max", "6"}});
     ASSERT_NO_FATAL_FAILURE(startWindow());
-    WaitForDelayedReplot(*window);
+    RunDelayedReplot(*window);
 
     EXPECT_FALSE(control<QAction>("menugrid")->isChecked());
     EXPECT_FALSE(control<QAction>("menusingular")->isChecked());
@@ -401,7 +401,7 @@ TEST_F(MainWindowStartupTest, AbsurdStoredValuesStartNormally) {
         ClearStore();
         Seed(values);
         ASSERT_NO_FATAL_FAILURE(startWindow());
-        WaitForDelayedReplot(*window);
+        RunDelayedReplot(*window);
         EXPECT_TRUE(window->layoutReady()) << "case " << caseNumber;
         EXPECT_TRUE(window->isVisible()) << "case " << caseNumber;
         const QImage image = picture();

@@ -2,6 +2,7 @@
 
 #include "settings/settings_store.h"
 #include "support/settings_sandbox.h"
+#include "support/stepped_timing.h"
 #include "widgets/twips.h"
 #include "windows/input_box.h"
 #include "windows/message_service.h"
@@ -95,12 +96,18 @@ protected:
 
     static QString Stored(const char* name) { return Store().value(name).toString(); }
 
+    // Lets up to `ticks` ticks of the display timer pass, half a second each in the program;
+    // returns how many passed before the window closed.
+    static int TickMessage(MessageWindow* window, int ticks) {
+        return testing_support::Tick(window->findChild<QTimer*>("Timer1"), ticks);
+    }
+
     QWidget caller;
     QLineEdit* callerInput = nullptr;
     QRect callerFrame;
     SettingsStore settings;
     FakeInputBox prompt;
-    MessageService service{settings, prompt};
+    MessageService service{settings, prompt, testing_support::SteppedTiming};
 };
 
 QString Lines(int count) {
@@ -288,35 +295,39 @@ TEST_F(MessageWindowTest, ClosesItselfAfterTheDuration) {
     EXPECT_EQ(window->messageDuration(), 2);
     EXPECT_TRUE(window->findChild<QTimer*>("Timer1")->isActive());
 
-    QTest::qWait(1200);
+    TickMessage(window, 2); // one second
     ASSERT_EQ(service.window(), window.data());
     EXPECT_TRUE(window->isVisible());
 
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window.isNull(); }, 2500));
+    EXPECT_EQ(TickMessage(window, 10), 2) << "closes when its two seconds have passed";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.isNull(); }));
     EXPECT_EQ(service.window(), nullptr);
 }
 
 TEST_F(MessageWindowTest, ASecondMessageRestartsTheTime) {
     settings.WriteSettingText("Message Duration", "2");
     const QPointer<MessageWindow> window = Show("Function expression is empty.");
-    QTest::qWait(1200);
+    TickMessage(window, 3); // one and a half seconds
     ASSERT_FALSE(window.isNull());
     Show("Incorrect function expression.");
     EXPECT_EQ(service.window(), window.data());
     EXPECT_EQ(window->messageTicks(), 0);
 
-    // 2.4 seconds after the first message, 1.2 after the second.
-    QTest::qWait(1200);
+    // 3 seconds after the first message, 1.5 after the second.
+    TickMessage(window, 3);
     ASSERT_FALSE(window.isNull());
+    EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(Text1(window)->toPlainText(), "Incorrect function expression.");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window.isNull(); }, 2500));
+    EXPECT_EQ(TickMessage(window, 10), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.isNull(); }));
 }
 
 TEST_F(MessageWindowTest, EachLoadReadsTheStoredDurationAgain) {
     settings.WriteSettingText("Message Duration", "-5");
     const QPointer<MessageWindow> first = Show("Function expression is empty.");
     ASSERT_FALSE(first.isNull());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return first.isNull(); }, 1500));
+    TickMessage(first, 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return first.isNull(); }));
 
     settings.WriteSettingText("Message Duration", "7");
     MessageWindow* second = Show("Function expression is empty.");
@@ -337,7 +348,8 @@ TEST_F(MessageWindowTest, AMessageRightAfterTheCloseLoadsANewWindow) {
         second = Show("Incorrect function expression.");
     });
     first->installEventFilter(&reportAgain);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return first.isNull(); }, 1500));
+    TickMessage(first, 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return first.isNull(); }));
 
     ASSERT_FALSE(second.isNull());
     EXPECT_TRUE(second->isVisible());
@@ -368,10 +380,11 @@ TEST_F(MessageWindowTest, AbsurdStoredDurationsAreUsedAsTheyAre) {
         const QPointer<MessageWindow> window = Show("Function expression is empty.");
         ASSERT_FALSE(window.isNull());
         EXPECT_EQ(window->messageDuration(), row.duration);
+        TickMessage(window, 1);
         if (row.closesAtTheFirstTick) {
-            EXPECT_TRUE(QTest::qWaitFor([&] { return window.isNull(); }, 1500));
+            EXPECT_TRUE(QTest::qWaitFor([&] { return window.isNull(); }));
         } else {
-            QTest::qWait(700);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             EXPECT_FALSE(window.isNull());
             delete window.data();
         }
@@ -449,7 +462,8 @@ TEST_F(MessageWindowTest, ANewDurationAppliesToTheMessageOnDisplay) {
     prompt.answer = "2";
     ClickText1(window);
     EXPECT_EQ(window->messageDuration(), 2);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window.isNull(); }, 3000));
+    EXPECT_EQ(TickMessage(window, 20), 4) << "closes two seconds after the message came";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.isNull(); }));
 }
 
 TEST_F(MessageWindowTest, StaysLoadedWhileItsPromptIsOpen) {
@@ -458,7 +472,8 @@ TEST_F(MessageWindowTest, StaysLoadedWhileItsPromptIsOpen) {
     ASSERT_FALSE(window.isNull());
     bool shownThroughout = false;
     prompt.whileOpen = [&] {
-        QTest::qWait(3000); // longer than the duration
+        TickMessage(window, 6); // three seconds, longer than the duration
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         shownThroughout = !window.isNull() && window->isVisible();
     };
     prompt.answer = "3";
@@ -469,13 +484,14 @@ TEST_F(MessageWindowTest, StaysLoadedWhileItsPromptIsOpen) {
     EXPECT_EQ(window->messageDuration(), 3);
     EXPECT_EQ(Stored("Message Duration"), "3");
     // The timer runs again once the prompt is answered.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window.isNull(); }, 4000));
+    EXPECT_EQ(TickMessage(window, 20), 6) << "closes three seconds after the message came";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.isNull(); }));
 }
 
 TEST_F(MessageWindowTest, TheServiceClosesItsWindowWhenItGoes) {
     QPointer<MessageWindow> window;
     {
-        MessageService shortLived(settings, prompt);
+        MessageService shortLived(settings, prompt, testing_support::SteppedTiming);
         shortLived.showmessage(&caller, "Function expression is empty.");
         window = shortLived.window();
         ASSERT_FALSE(window.isNull());

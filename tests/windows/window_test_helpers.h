@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/stepped_timing.h"
 #include "view/drawing_units.h"
 #include "view/graph_area.h"
 #include "view/graph_canvas.h"
@@ -39,12 +40,12 @@ inline ColorValue ShownBackground(QWidget* widget) {
     return FromQColor(QColor(shot.pixel(shot.width() / 2, shot.height() / 2)));
 }
 
-// Waits until the replot that every layout arms (about a second later) has run, so that later
-// redraws can be counted.
-inline void WaitForDelayedReplot(const MainWindow& window) {
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return !window.findChild<QTimer*>("resizetimer")->isActive(); }, 5000))
-        << "the delayed replot did not run";
+// Lets one second of program time pass (five ticks of the resize timer): the replot that every
+// layout arms has run then, and later redraws can be counted.
+inline void RunDelayedReplot(const MainWindow& window) {
+    auto* resizetimer = window.findChild<QTimer*>("resizetimer");
+    Tick(resizetimer, 5);
+    EXPECT_FALSE(resizetimer->isActive()) << "the delayed replot did not run";
 }
 
 // Where the drawing of `window`'s graph area puts the point (x, y), in pixels of its image.
