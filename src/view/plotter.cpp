@@ -230,23 +230,10 @@ private:
 } // namespace
 
 void PlotGraph(QImage& image, std::string_view postfixText, ColorValue graphColor,
-               ColorValue outOfRangeColor, const ViewRange& range, const ViewOptions& options) {
-    PlotWorkers callerAlone(1);
-    PlotGraph(image, LoadTokenList(postfixText), graphColor, outOfRangeColor, range, options,
-              callerAlone);
-}
-
-void PlotGraph(QImage& image, std::string_view postfixText, ColorValue graphColor,
                ColorValue outOfRangeColor, const ViewRange& range, const ViewOptions& options,
                PlotWorkers& workers) {
     PlotGraph(image, LoadTokenList(postfixText), graphColor, outOfRangeColor, range, options,
               workers);
-}
-
-void PlotGraph(QImage& image, const TokenList& tokens, ColorValue graphColor,
-               ColorValue outOfRangeColor, const ViewRange& range, const ViewOptions& options) {
-    PlotWorkers callerAlone(1);
-    PlotGraph(image, tokens, graphColor, outOfRangeColor, range, options, callerAlone);
 }
 
 void PlotGraph(QImage& image, const TokenList& tokens, ColorValue graphColor,
@@ -282,12 +269,6 @@ void PlotGraph(QImage& image, const TokenList& tokens, ColorValue graphColor,
     if (options.lookForSingular == 1) {
         MarkSingularPoints(image, tokens, outOfRangeColor, range, options, workers);
     }
-}
-
-void MarkSingularPoints(QImage& image, const TokenList& tokens, ColorValue outOfRangeColor,
-                        const ViewRange& range, const ViewOptions& options) {
-    PlotWorkers callerAlone(1);
-    MarkSingularPoints(image, tokens, outOfRangeColor, range, options, callerAlone);
 }
 
 void MarkSingularPoints(QImage& image, const TokenList& tokens, ColorValue outOfRangeColor,
