@@ -53,7 +53,9 @@ protected:
     // after it is shown; nobody closes a window before that.
     // The window shows a stored placement at the nearest whole pixels.
     bool ShowsSoon(const Placement& expected) const {
-        const auto onPixels = [](int twips) { return PixelsToTwips(Twips(twips)); };
+        const auto onPixels = [](int twips) {
+            return PixelsToTwips(Twips(twips));
+        };
         const Placement shown{onPixels(expected.left), onPixels(expected.top),
                               onPixels(expected.height), onPixels(expected.width)};
         return QTest::qWaitFor([&] { return ShownPlacement() == shown; }, 2000);
