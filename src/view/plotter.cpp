@@ -21,8 +21,10 @@ namespace {
 constexpr std::size_t BlockSize = 1024;
 
 // The per-sample loops run twice as wide on processors with AVX2; the same IEEE operations in
-// the same order, so the picture does not depend on which copy runs.
-#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && defined(__ELF__)
+// the same order, so the picture does not depend on which copy runs. Not under ThreadSanitizer,
+// whose instrumented copy chooser would run before its runtime is ready.
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && defined(__ELF__) &&         \
+    !defined(__SANITIZE_THREAD__)
 #define PLOTMERE_WIDE_LOOP [[gnu::target_clones("avx2", "default")]]
 #else
 #define PLOTMERE_WIDE_LOOP
