@@ -1,7 +1,9 @@
 # Thin wrapper around CMake. `make run` starts the plotter, `make test` runs every test,
 # `make bench` runs the benchmarks, `make fuzz` fuzzes the expression engine, `make package`
-# builds the Debian package, `make windows-engine-test` cross-builds the engine's tests for
-# Windows and runs them under Wine. Each first installs what is missing (Debian/Ubuntu).
+# builds the Debian package, `make tsan-test` runs the plotter's threads under ThreadSanitizer,
+# `make format-check` checks the formatting, `make windows-engine-test` cross-builds the engine's
+# tests for Windows and runs them under Wine. Each first installs what is missing
+# (Debian/Ubuntu).
 BUILD_DIR ?= build
 JOBS ?= 2
 WERROR ?= OFF
@@ -11,7 +13,8 @@ FUZZ_FLAGS ?=
 
 CONFIGURE = cmake -S . -B $(1) -DPLOTMERE_WERROR=$(WERROR) $(CMAKE_FLAGS)
 
-.PHONY: all deps build run test bench sanitize-test fuzz windows-engine-test package clean
+.PHONY: all deps build run test bench sanitize-test tsan-test format-check fuzz \
+	windows-engine-test package clean
 
 all: build
 
@@ -38,6 +41,18 @@ sanitize-test: deps
 	@$(call CONFIGURE,build-sanitize) -DCMAKE_BUILD_TYPE=Sanitize -DPLOTMERE_BUILD_BENCH=OFF >/dev/null
 	cmake --build build-sanitize -j $(JOBS)
 	ctest --test-dir build-sanitize --output-on-failure -j $(JOBS)
+
+# The plot-worker and plotter tests with ThreadSanitizer; any report fails. Only our code is
+# instrumented (Qt and the C++ library are not), and nothing is suppressed.
+TSAN_DIR = build-tsan
+tsan-test: deps
+	@$(call CONFIGURE,$(TSAN_DIR)) -DCMAKE_BUILD_TYPE=Tsan -DPLOTMERE_BUILD_BENCH=OFF >/dev/null
+	cmake --build $(TSAN_DIR) -j $(JOBS) --target plotter_tests
+	TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" $(TSAN_DIR)/tests/plotter_tests
+
+# Every tracked C++ file must be as clang-format (with .clang-format) leaves it.
+format-check: deps
+	git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
 
 # The engine fuzz target (clang, libFuzzer, ASan, UBSan), FUZZ_RUNS inputs grown from the seed
 # corpus. Fails on any crash, hang, leak or disagreement; the offending input is kept in
@@ -70,4 +85,4 @@ package: build
 	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD_DIR) build-sanitize $(FUZZ_DIR) $(WINDOWS_DIR)
+	rm -rf $(BUILD_DIR) build-sanitize $(TSAN_DIR) $(FUZZ_DIR) $(WINDOWS_DIR)

@@ -4,8 +4,8 @@
 
 #include "engine/compiler.h"
 #include "engine/evaluator.h"
-#include "engine/literal_interpreter.h"
 #include "ratio_reporter.h"
+#include "support/engine/literal_interpreter.h"
 
 #include <benchmark/benchmark.h>
 

@@ -11,6 +11,7 @@
 #include "ratio_reporter.h"
 #include "themes/graph_colors.h"
 #include "view/graph_area.h"
+#include "view/plot_workers.h"
 #include "view/plotter.h"
 
 #include <QImage>
@@ -85,23 +86,27 @@ void Evaluate(benchmark::State& state, const char* text) {
     CountSamples(state, SampleCount + 1);
 }
 
-// The whole plot as the main window runs it, from the postfix text.
+// The whole plot as the main window runs it, from the postfix text, on one thread.
 void Plot(benchmark::State& state, const char* text, std::int32_t lookForSingular) {
+    PlotWorkers callerAlone(1);
     const ViewRange range;
     const ViewOptions options = Options(lookForSingular);
     const GraphColors colors;
     const std::string postfix = PostfixOf(text);
     QImage image = BlankImage();
     for (auto _ : state) {
-        PlotGraph(image, postfix, colors.nextGraphColor, colors.outOfRangeColor, range, options);
+        PlotGraph(image, postfix, colors.nextGraphColor, colors.outOfRangeColor, range, options,
+                  callerAlone);
         benchmark::DoNotOptimize(image.constBits());
         benchmark::ClobberMemory();
     }
     CountSamples(state, SampleCount + 1);
 }
 
-// Clearing the area with grid and axes, then plotting the given number of graphs.
+// Clearing the area with grid and axes, then plotting the given number of graphs, on one
+// thread.
 void Redraw(benchmark::State& state) {
+    PlotWorkers callerAlone(1);
     const auto graphCount = static_cast<int>(state.range(0));
     const ViewRange range;
     const ViewOptions options = Options(1);
@@ -111,8 +116,8 @@ void Redraw(benchmark::State& state) {
     for (auto _ : state) {
         DrawEmptyGraphArea(image, range, options, colors);
         for (int g = 0; g < graphCount; ++g) {
-            PlotGraph(image, postfix, colors.nextGraphColor, colors.outOfRangeColor, range,
-                      options);
+            PlotGraph(image, postfix, colors.nextGraphColor, colors.outOfRangeColor, range, options,
+                      callerAlone);
         }
         benchmark::DoNotOptimize(image.constBits());
         benchmark::ClobberMemory();

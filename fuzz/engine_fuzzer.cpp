@@ -14,7 +14,7 @@
 
 #include "engine/compiler.h"
 #include "engine/evaluator.h"
-#include "engine/literal_interpreter.h"
+#include "support/engine/literal_interpreter.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,7 @@
 #include "engine/evaluator.h"
 #include "engine/integer_power.h"
 #include "engine/operations.h"
+#include "engine/vocabulary.h"
 
 #include <algorithm>
 #include <array>
@@ -38,11 +39,14 @@ bool Overlap(std::span<const double> xs, const double* ys) {
     return before(ys, xs.data() + xs.size()) && before(xs.data(), ys + xs.size());
 }
 
+constexpr Op RemainderOp = OpOf(*FindWord("%"));
+constexpr Op PowerOp = OpOf(*FindWord("^"));
+
 // Only "%" and "^" can fail; programs without them need no failure bookkeeping.
 bool MayFail(const TokenList& program) {
     return std::any_of(
         program.instructions().begin(), program.instructions().end(),
-        [](const Instruction& step) { return step.op == Op::Remainder || step.op == Op::Power; });
+        [](const Instruction& step) { return step.op == RemainderOp || step.op == PowerOp; });
 }
 
 // A value stack whose every slot holds one value per sample of the block.
@@ -83,13 +87,13 @@ private:
             // A small whole numeral power of x or of the top value is the usual case: its
             // exponent and the rounding mode are checked once for the block.
             int whole;
-            if (step.op == Op::Power && step.right == Operand::Constant &&
+            if (step.op == PowerOp && step.right == Operand::Constant &&
                 step.left != Operand::Constant && integer_power::SmallWhole(step.constant, whole) &&
                 integer_power::RoundsToNearest()) {
                 depth = applySmallWholePower(step, x, n, depth, failed, whole);
                 continue;
             }
-            operations::WithRoutine(
+            WithRoutine(
                 step.op, [&](auto f) { depth = applyBinary(step, x, n, depth, failed, f); },
                 [&](auto f) { depth = applyUnary(step, x, n, depth, f); });
         }

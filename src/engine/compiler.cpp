@@ -1,6 +1,7 @@
 #include "engine/compiler.h"
 
 #include "engine/number_text.h"
+#include "engine/vocabulary.h"
 
 #include <algorithm>
 #include <optional>
@@ -13,24 +14,28 @@ namespace {
 constexpr std::string_view PiNumeral = "3.14159265358979";
 constexpr std::string_view OperatorCharacters = "+-*/%^()";
 constexpr std::string_view ParameterNames[] = {"a", "b", "c", "d", "e"};
-constexpr std::string_view FunctionNames[] = {
-    "sqrt", "abs",  "exp",    "ln",     "log",    "sin",    "cos",
-    "tan",  "cot",  "arcsin", "arccos", "arctan", "arccot", "sinh",
-    "cosh", "tanh", "coth",   "arsinh", "arcosh", "artanh", "arcoth"};
 
-bool IsFunctionName(std::string_view token) {
-    return std::find(std::begin(FunctionNames), std::end(FunctionNames), token) !=
-           std::end(FunctionNames);
+// The word a typed token names, or nullptr: the sign's postfix text is no typed word.
+const Word* TypedWord(std::string_view token) {
+    const Word* word = FindWord(token);
+    return word != nullptr && word->text == SignText ? nullptr : word;
 }
 
 bool IsBinaryOperator(std::string_view token) {
-    return token == "+" || token == "-" || token == "*" || token == "/" || token == "%" ||
-           token == "^";
+    const Word* word = TypedWord(token);
+    return word != nullptr && word->arity == 2;
 }
 
 // A "-" directly after nothing, an opening bracket or another operator has no left operand.
 bool StartsOperand(std::string_view previous) {
     return previous.empty() || previous == "(" || IsBinaryOperator(previous);
+}
+
+// An operator waiting on the stack is applied before `next` when it binds tighter, or as tightly
+// and `next` is left-associative.
+bool AppliesBefore(const Word& waiting, const Word& next) {
+    return waiting.precedence > next.precedence ||
+           (waiting.precedence == next.precedence && !next.rightAssociative);
 }
 
 // Blanks (U+0020 only) removed and ASCII letters lowered; other characters stay as typed.
@@ -98,28 +103,23 @@ public:
     // Appends the postfix form of one infix token to the output.
     std::optional<std::string> read(std::string_view token) {
         std::optional<std::string> failure;
-        if (token == "x") {
+        const Word* word = TypedWord(token);
+        if (token == VariableText) {
             output(token);
         } else if (token == "(") {
-            operators_.emplace_back(token);
+            operators_.push_back(OpenBracket);
         } else if (token == ")") {
             failure = closeBracket();
         } else if (token == "-" && StartsOperand(previous_)) {
-            operators_.emplace_back("neg"); // unary minus: a prefix operator
-        } else if (token == "+" || token == "-" || token == "*" || token == "/" || token == "%") {
-            // Left-associative: pop everything that binds at least as tightly.
-            while (OperatorPrecedence(token) <= OperatorPrecedence(top())) {
+            operators_.push_back(FindWord(SignText)); // a prefix operator
+        } else if (word != nullptr && word->arity == 2) {
+            while (!operators_.empty() && operators_.back() != OpenBracket &&
+                   AppliesBefore(*operators_.back(), *word)) {
                 popToOutput();
             }
-            operators_.emplace_back(token);
-        } else if (IsFunctionName(token)) {
-            operators_.emplace_back(token); // prefix operators wait for their operand
-        } else if (token == "^") {
-            // Right-associative, and a pending unary minus or function is applied first.
-            while (OperatorPrecedence(top()) > 4) {
-                popToOutput();
-            }
-            operators_.emplace_back(token);
+            operators_.push_back(word);
+        } else if (word != nullptr) {
+            operators_.push_back(word); // prefix operators wait for their operand
         } else {
             failure = readNumeral(token);
         }
@@ -130,7 +130,7 @@ public:
     // Flushes the remaining operators; an unclosed bracket is an error.
     std::optional<std::string> close() {
         while (!operators_.empty()) {
-            if (operators_.back() == "(") {
+            if (operators_.back() == OpenBracket) {
                 return std::string(BracketMessage);
             }
             popToOutput();
@@ -141,23 +141,19 @@ public:
     const std::string& postfix() const { return postfix_; }
 
 private:
-    std::string_view top() const {
-        return operators_.empty() ? std::string_view() : std::string_view(operators_.back());
-    }
-
     void output(std::string_view token) {
         postfix_ += token;
         postfix_ += ' ';
     }
 
     void popToOutput() {
-        output(operators_.back());
+        output(operators_.back()->text);
         operators_.pop_back();
     }
 
     std::optional<std::string> closeBracket() {
         while (!operators_.empty()) {
-            if (operators_.back() == "(") {
+            if (operators_.back() == OpenBracket) {
                 operators_.pop_back();
                 return std::nullopt;
             }
@@ -178,8 +174,11 @@ private:
         return std::nullopt;
     }
 
+    // An open bracket waits on the operator stack as nullptr.
+    static constexpr const Word* OpenBracket = nullptr;
+
     std::string postfix_;
-    std::vector<std::string> operators_;
+    std::vector<const Word*> operators_;
     std::string_view previous_;
 };
 
@@ -191,15 +190,11 @@ bool OperandsFit(std::string_view postfix) {
         const std::size_t blank = postfix.find(' ');
         const std::string_view token = postfix.substr(0, blank);
         postfix.remove_prefix(blank == std::string_view::npos ? postfix.size() : blank + 1);
-        if (IsBinaryOperator(token)) {
-            if (depth < 2) {
+        if (const Word* word = FindWord(token)) {
+            if (depth < word->arity) {
                 return false;
             }
-            --depth;
-        } else if (token == "neg" || IsFunctionName(token)) {
-            if (depth < 1) {
-                return false;
-            }
+            depth -= word->arity - 1;
         } else {
             ++depth;
         }
@@ -214,25 +209,6 @@ CompileResult Failure(std::string message) {
 }
 
 } // namespace
-
-int OperatorPrecedence(std::string_view token) {
-    if (token == "neg" || IsFunctionName(token)) {
-        return 5;
-    }
-    if (token == "^") {
-        return 4;
-    }
-    if (token == "*" || token == "/" || token == "%") {
-        return 3;
-    }
-    if (token == "+" || token == "-") {
-        return 2;
-    }
-    if (token == "(") {
-        return 1;
-    }
-    return 0;
-}
 
 CompileResult CompileExpression(std::string_view text, const ParameterValues& parameters) {
     CompiledExpression compiled;

@@ -30,7 +30,4 @@ inline constexpr std::string_view BracketMessage =
 // Turns the expression box's text into postfix form, or says why it cannot.
 CompileResult CompileExpression(std::string_view text, const ParameterValues& parameters);
 
-// Binding strength used by the infix-to-postfix conversion.
-int OperatorPrecedence(std::string_view token);
-
 } // namespace plotmere

@@ -1,5 +1,6 @@
 #include "engine/evaluator.h"
 #include "engine/operations.h"
+#include "engine/vocabulary.h"
 
 #include <algorithm>
 #include <array>
@@ -84,7 +85,7 @@ template <class Stack> double Run(const TokenList& program, double x, Stack& sta
             stack.push(fetch(step.right, step));
             continue;
         }
-        operations::WithRoutine(
+        WithRoutine(
             step.op,
             [&](auto f) {
                 const double b = fetch(step.right, step);

@@ -15,7 +15,7 @@ inline constexpr double UndefinedValue = 1e9;
 // deepest stack the program needs, so evaluation never grows a container.
 class TokenList {
 public:
-    enum class Op : std::uint8_t;      // what an instruction computes (engine/operations.h)
+    enum class Op : std::uint8_t;      // what an instruction computes (engine/vocabulary.h)
     enum class Operand : std::uint8_t; // where an operand comes from: stack, x or constant
     struct Instruction {
         Op op;

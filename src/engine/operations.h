@@ -1,7 +1,8 @@
 #pragma once
 
-// The opcodes of a loaded token list and what each computes. Both evaluation paths (one x, a
-// block of x) call these same inline routines, which is what keeps their results identical.
+// What each word of an expression computes (the words are in vocabulary.h), and where an
+// instruction's operands come from. Both evaluation paths (one x, a block of x) call these same
+// inline routines, which is what keeps their results identical.
 
 #include "engine/evaluator.h"
 #include "engine/integer_power.h"
@@ -13,41 +14,6 @@
 #include <numbers>
 
 namespace plotmere {
-
-enum class TokenList::Op : std::uint8_t {
-    Push, // pushes x or the numeral, as `right` says
-    // Binary operators take `left` and `right` and push the result; an operand from the stack
-    // is popped, the right one first.
-    Add,
-    Subtract,
-    Multiply,
-    Divide,
-    Remainder,
-    Power,
-    // Functions take `right` and push the result.
-    Negate,
-    Sqrt,
-    Abs,
-    Exp,
-    Ln,
-    Log,
-    Sin,
-    Cos,
-    Tan,
-    Cot,
-    Arcsin,
-    Arccos,
-    Arctan,
-    Arccot,
-    Sinh,
-    Cosh,
-    Tanh,
-    Coth,
-    Arsinh,
-    Arcosh,
-    Artanh,
-    Arcoth,
-};
 
 enum class TokenList::Operand : std::uint8_t {
     Stack,    // popped from the value stack
@@ -322,45 +288,18 @@ inline double Arcoth(double u) {
     return composite::Arcoth<Wide>(u);
 }
 
-// Hands the routine of an operator to `binary` (as f(a, b, failed)) or `unary` (as f(u)), so
-// that each evaluation path states once how it feeds operands. Pushes are the caller's.
-template <class Binary, class Unary>
-void WithRoutine(TokenList::Op op, Binary binary, Unary unary) {
-    using Op = TokenList::Op;
-    // One line per operator, as a table.
-    // clang-format off
-    switch (op) {
-    case Op::Push: break;
-    case Op::Add: binary([](double a, double b, bool&) { return a + b; }); break;
-    case Op::Subtract: binary([](double a, double b, bool&) { return a - b; }); break;
-    case Op::Multiply: binary([](double a, double b, bool&) { return a * b; }); break;
-    case Op::Divide: binary([](double a, double b, bool&) { return a / b; }); break;
-    case Op::Remainder: binary(Remainder); break;
-    case Op::Power: binary(Power); break;
-    case Op::Negate: unary(Negate); break;
-    case Op::Sqrt: unary(Sqrt); break;
-    case Op::Abs: unary(Abs); break;
-    case Op::Exp: unary(Exp); break;
-    case Op::Ln: unary(Ln); break;
-    case Op::Log: unary(Log); break;
-    case Op::Sin: unary(Sin); break;
-    case Op::Cos: unary(Cos); break;
-    case Op::Tan: unary(Tan); break;
-    case Op::Cot: unary(Cot); break;
-    case Op::Arcsin: unary(Arcsin); break;
-    case Op::Arccos: unary(Arccos); break;
-    case Op::Arctan: unary(Arctan); break;
-    case Op::Arccot: unary(Arccot); break;
-    case Op::Sinh: unary(Sinh); break;
-    case Op::Cosh: unary(Cosh); break;
-    case Op::Tanh: unary(Tanh); break;
-    case Op::Coth: unary(Coth); break;
-    case Op::Arsinh: unary(Arsinh); break;
-    case Op::Arcosh: unary(Arcosh); break;
-    case Op::Artanh: unary(Artanh); break;
-    case Op::Arcoth: unary(Arcoth); break;
-    }
-    // clang-format on
+// The four arithmetic operators, rounded as IEEE doubles are; they never fail.
+inline double Add(double a, double b, bool&) {
+    return a + b;
+}
+inline double Subtract(double a, double b, bool&) {
+    return a - b;
+}
+inline double Multiply(double a, double b, bool&) {
+    return a * b;
+}
+inline double Divide(double a, double b, bool&) {
+    return a / b;
 }
 
 } // namespace operations

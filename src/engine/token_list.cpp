@@ -1,6 +1,7 @@
 #include "engine/evaluator.h"
 #include "engine/number_text.h"
 #include "engine/operations.h"
+#include "engine/vocabulary.h"
 
 #include <algorithm>
 #include <optional>
@@ -13,40 +14,15 @@ using Instruction = TokenList::Instruction;
 using Op = TokenList::Op;
 using Operand = TokenList::Operand;
 
-struct Word {
-    std::string_view text;
-    Op op;
-};
-
-// The operator and function tokens; "x" and everything else push a value.
-constexpr Word Vocabulary[] = {
-    {"+", Op::Add},         {"-", Op::Subtract},    {"*", Op::Multiply},    {"/", Op::Divide},
-    {"%", Op::Remainder},   {"^", Op::Power},       {"neg", Op::Negate},    {"sqrt", Op::Sqrt},
-    {"abs", Op::Abs},       {"exp", Op::Exp},       {"ln", Op::Ln},         {"log", Op::Log},
-    {"sin", Op::Sin},       {"cos", Op::Cos},       {"tan", Op::Tan},       {"cot", Op::Cot},
-    {"arcsin", Op::Arcsin}, {"arccos", Op::Arccos}, {"arctan", Op::Arctan}, {"arccot", Op::Arccot},
-    {"sinh", Op::Sinh},     {"cosh", Op::Cosh},     {"tanh", Op::Tanh},     {"coth", Op::Coth},
-    {"arsinh", Op::Arsinh}, {"arcosh", Op::Arcosh}, {"artanh", Op::Artanh}, {"arcoth", Op::Arcoth},
-};
-
-// The instruction of one token: x, an operator or function, or else a numeral parsed once here.
+// The instruction of one token: x, a word, or else a numeral parsed once here.
 Instruction Decode(std::string_view token) {
-    if (token == "x") {
+    if (token == VariableText) {
         return {Op::Push, Operand::Stack, Operand::X, 0};
     }
-    for (const Word& word : Vocabulary) {
-        if (word.text == token) {
-            return {word.op, Operand::Stack, Operand::Stack, 0};
-        }
+    if (const Word* word = FindWord(token)) {
+        return {OpOf(*word), Operand::Stack, Operand::Stack, 0};
     }
     return {Op::Push, Operand::Stack, Operand::Constant, TextToNumber(token)};
-}
-
-std::size_t PopCount(Op op) {
-    if (op == Op::Push) {
-        return 0;
-    }
-    return op <= Op::Power ? 2 : 1;
 }
 
 // Each piece of text before a blank is a token, and so is a last piece without one; two blanks

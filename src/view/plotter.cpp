@@ -21,8 +21,10 @@ namespace {
 constexpr std::size_t BlockSize = 1024;
 
 // The per-sample loops run twice as wide on processors with AVX2; the same IEEE operations in
-// the same order, so the picture does not depend on which copy runs.
-#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && defined(__ELF__)
+// the same order, so the picture does not depend on which copy runs. Not under ThreadSanitizer,
+// whose instrumented copy chooser would run before its runtime is ready.
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && defined(__ELF__) &&         \
+    !defined(__SANITIZE_THREAD__)
 #define PLOTMERE_WIDE_LOOP [[gnu::target_clones("avx2", "default")]]
 #else
 #define PLOTMERE_WIDE_LOOP
@@ -230,23 +232,10 @@ private:
 } // namespace
 
 void PlotGraph(QImage& image, std::string_view postfixText, ColorValue graphColor,
-               ColorValue outOfRangeColor, const ViewRange& range, const ViewOptions& options) {
-    PlotWorkers callerAlone(1);
-    PlotGraph(image, LoadTokenList(postfixText), graphColor, outOfRangeColor, range, options,
-              callerAlone);
-}
-
-void PlotGraph(QImage& image, std::string_view postfixText, ColorValue graphColor,
                ColorValue outOfRangeColor, const ViewRange& range, const ViewOptions& options,
                PlotWorkers& workers) {
     PlotGraph(image, LoadTokenList(postfixText), graphColor, outOfRangeColor, range, options,
               workers);
-}
-
-void PlotGraph(QImage& image, const TokenList& tokens, ColorValue graphColor,
-               ColorValue outOfRangeColor, const ViewRange& range, const ViewOptions& options) {
-    PlotWorkers callerAlone(1);
-    PlotGraph(image, tokens, graphColor, outOfRangeColor, range, options, callerAlone);
 }
 
 void PlotGraph(QImage& image, const TokenList& tokens, ColorValue graphColor,
@@ -282,12 +271,6 @@ void PlotGraph(QImage& image, const TokenList& tokens, ColorValue graphColor,
     if (options.lookForSingular == 1) {
         MarkSingularPoints(image, tokens, outOfRangeColor, range, options, workers);
     }
-}
-
-void MarkSingularPoints(QImage& image, const TokenList& tokens, ColorValue outOfRangeColor,
-                        const ViewRange& range, const ViewOptions& options) {
-    PlotWorkers callerAlone(1);
-    MarkSingularPoints(image, tokens, outOfRangeColor, range, options, callerAlone);
 }
 
 void MarkSingularPoints(QImage& image, const TokenList& tokens, ColorValue outOfRangeColor,

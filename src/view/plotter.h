@@ -25,25 +25,19 @@ inline double SampleX(std::int32_t k, std::int32_t n, const ViewRange& range) {
 // NaN); other values are dropped. With lookForSingular on, the singular points follow. The
 // image is the graph canvas's 32-bit raster; an image of another depth is left untouched.
 //
-// With workers, the samples are evaluated on all of their threads while the calling thread
-// draws them in sample order; the picture is bit for bit the one drawn without them, which
-// evaluates and draws on the calling thread alone.
-void PlotGraph(QImage& image, std::string_view postfixText, ColorValue graphColor,
-               ColorValue outOfRangeColor, const ViewRange& range, const ViewOptions& options);
+// The samples are evaluated on all of the workers' threads while the calling thread draws them
+// in sample order; the picture is bit for bit the same for every number of threads, one (the
+// calling thread alone) included.
 void PlotGraph(QImage& image, std::string_view postfixText, ColorValue graphColor,
                ColorValue outOfRangeColor, const ViewRange& range, const ViewOptions& options,
                PlotWorkers& workers);
-void PlotGraph(QImage& image, const TokenList& tokens, ColorValue graphColor,
-               ColorValue outOfRangeColor, const ViewRange& range, const ViewOptions& options);
 void PlotGraph(QImage& image, const TokenList& tokens, ColorValue graphColor,
                ColorValue outOfRangeColor, const ViewRange& range, const ViewOptions& options,
                PlotWorkers& workers);
 
 // Marks, in outOfRangeColor, every x of the singular lattice (singular_lattice.h) inside the
-// x range at which |y| >= 1e9; NaN is not singular. With workers, the lattice values are
-// evaluated on all of their threads.
-void MarkSingularPoints(QImage& image, const TokenList& tokens, ColorValue outOfRangeColor,
-                        const ViewRange& range, const ViewOptions& options);
+// x range at which |y| >= 1e9; NaN is not singular. The lattice values are evaluated on all of
+// the workers' threads.
 void MarkSingularPoints(QImage& image, const TokenList& tokens, ColorValue outOfRangeColor,
                         const ViewRange& range, const ViewOptions& options, PlotWorkers& workers);
 

@@ -47,13 +47,6 @@ template <typename Test> void WalkLattice(double step, const ViewRange& range, T
 // The steps of the four walks in their order: pi/8 up, pi/8 down, 1 up, 1 down.
 inline constexpr std::array<double, 4> LatticeSteps = {EighthOfPi, -EighthOfPi, 1.0, -1.0};
 
-// The four walks in their order.
-template <typename Test> void WalkSingularLattice(const ViewRange& range, Test&& test) {
-    for (const double step : LatticeSteps) {
-        WalkLattice(step, range, test);
-    }
-}
-
 // `count` tested values of one walk: first, first + step, (first + step) + step, ... Repeating
 // the walk's own additions gives the very same doubles, so a stretch can be evaluated on its
 // own, away from the walk and from the other stretches.
@@ -63,7 +56,7 @@ struct LatticeStretch {
     std::size_t count;
 };
 
-// What WalkSingularLattice tests, in its order, cut into stretches of at most maxCount values
+// What the four walks test, in their order, cut into stretches of at most maxCount values
 // (at least one). Walking costs a few additions per value, evaluating far more, so the walk
 // runs here once and the evaluation can be shared out.
 inline std::vector<LatticeStretch> LatticeStretches(const ViewRange& range, std::size_t maxCount) {

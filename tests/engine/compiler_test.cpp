@@ -1,4 +1,5 @@
 #include "engine/compiler.h"
+#include "support/engine/operator_precedence.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "engine/compiler.h"
 #include "engine/evaluator.h"
-#include "engine/literal_interpreter.h"
 #include "engine/number_text.h"
+#include "support/engine/literal_interpreter.h"
 
 #include <gtest/gtest.h>
 

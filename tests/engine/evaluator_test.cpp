@@ -1,6 +1,6 @@
 #include "engine/compiler.h"
 #include "engine/evaluator.h"
-#include "engine/literal_interpreter.h"
+#include "support/engine/literal_interpreter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "engine/evaluator.h"
 #include "engine/integer_power.h"
-#include "engine/literal_interpreter.h"
+#include "support/engine/literal_interpreter.h"
 
 #include <gtest/gtest.h>
 

@@ -7,6 +7,8 @@
 #include "view/raster.h"
 #include "view/singular_lattice.h"
 
+#include "support/view/singular_lattice_walk.h"
+
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -52,8 +54,10 @@ public:
         image_.fill(ToQColor(Background));
     }
 
+    // On the calling thread alone.
     void plot(const std::string& text) {
-        PlotGraph(image_, PostfixOf(text), GraphColor, MarkColor, range_, options_);
+        PlotWorkers callerAlone(1);
+        PlotGraph(image_, PostfixOf(text), GraphColor, MarkColor, range_, options_, callerAlone);
     }
 
     int column(double xUnits) const { return map_.column(static_cast<float>(xUnits)); }
@@ -439,8 +443,8 @@ TEST(PlotterTest, AbsurdRangesFinishWithSoundPictures) {
     }
 }
 
-// Graphs drawn one over the other into a white image, on the calling thread alone or with
-// workers.
+// Graphs drawn one over the other into a white image, on the calling thread alone (no workers
+// given) or on the given workers' threads.
 QImage DrawnGraphs(const std::vector<std::string>& texts, const ViewRange& range,
                    std::int32_t sampleCount, int width, int height, PlotWorkers* workers) {
     QImage image(width, height, QImage::Format_RGB32);
@@ -448,12 +452,10 @@ QImage DrawnGraphs(const std::vector<std::string>& texts, const ViewRange& range
     ViewOptions options;
     options.sampleCount = sampleCount;
     options.lookForSingular = 1;
+    PlotWorkers callerAlone(1);
     for (const std::string& text : texts) {
-        if (workers == nullptr) {
-            PlotGraph(image, PostfixOf(text), GraphColor, MarkColor, range, options);
-        } else {
-            PlotGraph(image, PostfixOf(text), GraphColor, MarkColor, range, options, *workers);
-        }
+        PlotGraph(image, PostfixOf(text), GraphColor, MarkColor, range, options,
+                  workers == nullptr ? callerAlone : *workers);
     }
     return image;
 }

@@ -1,4 +1,4 @@
-#include "engine/literal_interpreter.h"
+#include "support/engine/literal_interpreter.h"
 
 #include "engine/evaluator.h"
 #include "engine/number_text.h"
