@@ -2,9 +2,9 @@
 // also what the README shows: with PLOTMERE_SCREENSHOT_DIR set, the main window is saved there.
 #include "e2e_fixture.h"
 
-#include "widgets/color_value.h"
 #include "themes/graph_colors.h"
 #include "themes/theme_table.h"
+#include "widgets/color_value.h"
 #include "widgets/twips.h"
 
 #include <QDir>
