@@ -147,14 +147,21 @@ static_assert(WordCount < static_cast<std::size_t>(TokenList::Op::Push));
 // f(u)), so that each evaluation path states once how it feeds operands. Pushes are the
 // caller's. The opcode is compared with one constant per row, which the compiler turns into a
 // jump through a table, as for a switch.
+// Each row goes as a function object of a type of its own, so that every loop it is fed to is
+// compiled for that routine alone and calls it directly: handed as plain function pointers, the
+// routines share one loop, and the compiler is left to guess which calls to make direct.
 template <std::size_t Row, class Binary, class Unary>
 void HandRoutine(Binary& binary, Unary& unary) {
     if constexpr (Vocabulary[Row].arity == 2) {
-        constexpr BinaryRoutine routine = Vocabulary[Row].routine.binary;
-        binary(routine);
+        binary([](double a, double b, bool& failed) {
+            constexpr BinaryRoutine routine = Vocabulary[Row].routine.binary;
+            return routine(a, b, failed);
+        });
     } else {
-        constexpr UnaryRoutine routine = Vocabulary[Row].routine.unary;
-        unary(routine);
+        unary([](double u) {
+            constexpr UnaryRoutine routine = Vocabulary[Row].routine.unary;
+            return routine(u);
+        });
     }
 }
 
