@@ -22,7 +22,7 @@ TEST(InputBoxTest, IsWideEnoughForItsTitleAndEveryPromptLine) {
         "Enter a numerical constant\r\nto append to the expression:",
         "Enter new parameter value:",
         "Enter new info message display duration [2-10 seconds].",
-        "Enter number of sample points [200 to 100000]:",
+        "Enter new number of sample points:",
     };
     for (const char* prompt : prompts) {
         SCOPED_TRACE(prompt);
