@@ -2,9 +2,11 @@
 #include "windows/color_picker.h"
 #include "windows/input_box.h"
 #include "windows/main_window.h"
+#include "windows/placement_keeper.h"
 #include "windows/splash_window.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QStyleFactory>
 
 int main(int argc, char* argv[]) {
@@ -12,9 +14,11 @@ int main(int argc, char* argv[]) {
     // One style everywhere, so the theme colours look the same on every platform.
     QApplication::setStyle(QStyleFactory::create("Fusion"));
 
-    plotmere::ShowSplash();
-
+    // The splash comes up where the main window will.
     plotmere::SettingsStore store;
+    plotmere::ShowSplash(plotmere::Timing{}, QDate::currentDate(),
+                         plotmere::ScreenOfStoredPlacement(store));
+
     plotmere::DialogInputBox inputBox;
     plotmere::DialogColorPicker colorPicker;
     plotmere::MainWindow window(store, inputBox, colorPicker);

@@ -73,6 +73,32 @@ std::vector<std::string> CutIntoTokens(std::string_view normalised) {
     return tokens;
 }
 
+bool IsDigits(std::string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The cut splits a scientific numeral at the sign of its exponent ("1e", "-", "05"). Where the
+// three pieces together are a number exactly as the program writes it in scientific form, they
+// are one numeral again; any other text keeps its pieces, and with them its message.
+void JoinScientificNumerals(std::vector<std::string>& tokens) {
+    std::vector<std::string> joined;
+    joined.reserve(tokens.size());
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        if (i + 2 < tokens.size() && tokens[i].ends_with('e') &&
+            (tokens[i + 1] == "+" || tokens[i + 1] == "-") && IsDigits(tokens[i + 2])) {
+            std::string numeral = tokens[i] + tokens[i + 1] + tokens[i + 2];
+            if (IsCanonicalScientificNumeral(numeral)) {
+                joined.push_back(std::move(numeral));
+                i += 2;
+                continue;
+            }
+        }
+        joined.push_back(std::move(tokens[i]));
+    }
+    tokens = std::move(joined);
+}
+
 // Parameters become their single-precision text and pi its 15-digit numeral; only whole
 // tokens are replaced, so "exp" keeps its "e".
 void SubstituteNamedValues(std::vector<std::string>& tokens, const ParameterValues& parameters) {
@@ -162,12 +188,13 @@ private:
         return std::string(BracketMessage);
     }
 
-    // Only numerals in the program's own short form are accepted; "0.25" is read as ".25".
+    // Only numerals in the program's own short form are accepted; "0.25" is read as ".25". A
+    // parameter's text may be scientific with seven digits ("1E+08").
     std::optional<std::string> readNumeral(std::string_view token) {
         if (token.substr(0, 2) == "0.") {
             token.remove_prefix(1);
         }
-        if (!IsCanonicalNumeral(token)) {
+        if (!IsCanonicalNumeral(token) && !IsCanonicalScientificNumeral(token)) {
             return NumeralMessage(token);
         }
         output(token);
@@ -218,6 +245,7 @@ CompileResult CompileExpression(std::string_view text, const ParameterValues& pa
     }
 
     std::vector<std::string> tokens = CutIntoTokens(compiled.expressionText);
+    JoinScientificNumerals(tokens);
     SubstituteNamedValues(tokens, parameters);
     compiled.spacedText = JoinWithTrailingBlanks(tokens);
 

@@ -200,6 +200,19 @@ bool IsCanonicalNumeral(std::string_view text) {
     return NumberToText(TextToNumber(text), DoublePrecisionDigits) == text;
 }
 
+bool IsCanonicalScientificNumeral(std::string_view text) {
+    if (text.find_first_of("eE") == std::string_view::npos) {
+        return false;
+    }
+    std::string upper(text);
+    for (char& c : upper) {
+        c = c == 'e' ? 'E' : c;
+    }
+    const double value = TextToNumber(text);
+    return NumberToText(value, DoublePrecisionDigits) == upper ||
+           NumberToText(value, SinglePrecisionDigits) == upper;
+}
+
 std::string WithoutZeroBeforePoint(std::string_view typed) {
     std::string text(typed);
     if (text.starts_with("0.")) {

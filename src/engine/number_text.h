@@ -25,6 +25,11 @@ double TextToNumber(std::string_view text);
 // True when `text` is exactly the 15-digit NumberToText of its own TextToNumber.
 bool IsCanonicalNumeral(std::string_view text);
 
+// True when `text` is a number in the scientific form NumberToText writes, with 15 or 7 digits
+// and the exponent letter in either case: "1E-05", "1.5e+20", "-1E+08" (the 7-digit text of
+// 1e8); not "1E-5", "1e5" or "1e+015".
+bool IsCanonicalScientificNumeral(std::string_view text);
+
 // A number typed into an input box may carry the zero before the point that the canonical form
 // leaves out: "0.5" becomes ".5" and "-0.5" becomes "-.5"; other texts stay as they are.
 std::string WithoutZeroBeforePoint(std::string_view typed);

@@ -72,6 +72,11 @@ void SettingsStore::EnsureSettingsKey() {
     store.sync();
 }
 
+std::optional<std::int32_t> SettingsStore::StoredInt(const QString& name) {
+    const QVariant stored = OpenStore().value(name);
+    return stored.isValid() ? AsInt32(stored) : std::nullopt;
+}
+
 QString SettingsStore::ReadSettingText(const QString& name, const QString& defaultText) {
     EnsureSettingsKey();
     const QVariant stored = OpenStore().value(name);

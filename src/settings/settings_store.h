@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -19,6 +20,10 @@ public:
     // Brings this process's view of the store up to date with what other running copies wrote.
     // The key (or file) itself comes into being with the first value written to it.
     void EnsureSettingsKey();
+
+    // The stored integer, or nothing when the value is missing or no integer; nothing is
+    // written. For a look ahead at a value whose owner reads it later.
+    std::optional<std::int32_t> StoredInt(const QString& name);
 
     // The stored text, or the default after writing it when the value is missing.
     QString ReadSettingText(const QString& name, const QString& defaultText);

@@ -4,6 +4,7 @@
 #include "widgets/clickable_label.h"
 #include "widgets/twips.h"
 #include "widgets/widget_colors.h"
+#include "widgets/window_geometry.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -72,7 +73,8 @@ ThemeChooser::ThemeChooser(ColorTheme& current, SettingsStore& store,
     setWindowTitle("Change Color Theme");
     setFixedSize(TwipsSize(ClientWidthTwips, ClientHeightTwips));
     createControls();
-    placeAtScreenCentre();
+    // Centred on the screen of the main window that opens it.
+    CentreOnScreen(*this, parent != nullptr ? parent->screen() : nullptr);
 
     settheme();
     themeAtOpen_ = current_.themeName;
@@ -103,14 +105,6 @@ void ThemeChooser::createControls() {
     Command2->setGeometry(
         TwipsRect(CancelLeftTwips, ButtonTopTwips, ButtonWidthTwips, ButtonHeightTwips));
     connect(Command2, &QPushButton::clicked, this, &ThemeChooser::on_Command2_clicked);
-}
-
-void ThemeChooser::placeAtScreenCentre() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect placed(QPoint(), size());
-        placed.moveCenter(screen->geometry().center());
-        move(placed.topLeft());
-    }
 }
 
 void ThemeChooser::settheme() {

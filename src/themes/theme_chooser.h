@@ -43,7 +43,6 @@ protected:
 
 private:
     void createControls();
-    void placeAtScreenCentre();
     void on_opcija_clicked(int index);
     void on_Command1_clicked();
     void on_Command2_clicked();

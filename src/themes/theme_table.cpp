@@ -118,15 +118,10 @@ void LoadColorTheme(ColorTheme& current, SettingsStore& store) {
     const QLatin1String fallbackName(defaultThemeName.data(),
                                      static_cast<qsizetype>(defaultThemeName.size()));
     current.themeName = store.ReadSettingText("Color Theme", fallbackName);
-    if (const std::optional<ColorTheme> chosen = FindColorTheme(current.themeName)) {
-        TakeColors(current, *chosen);
-        return;
-    }
-    // An empty name is not a choice: the colours stay as they are.
-    if (current.themeName.isEmpty()) {
-        return;
-    }
-    TakeColors(current, *FindColorTheme(fallbackName));
+    // Any other text, the empty one included, gets the default colours: an empty name must not
+    // leave the windows in the all-black colours of a fresh record.
+    const std::optional<ColorTheme> chosen = FindColorTheme(current.themeName);
+    TakeColors(current, chosen ? *chosen : *FindColorTheme(fallbackName));
 }
 
 } // namespace plotmere

@@ -38,8 +38,7 @@ inline constexpr int themeCount = 46;
 std::optional<ColorTheme> FindColorTheme(const QString& name);
 
 // Fills `current` from the stored "Color Theme": themeName takes the stored text as it is; a
-// known name gives its colours, an empty text keeps the colours, anything else gives
-// "Original Lite".
+// known name gives its colours, anything else (also the empty text) gives "Original Lite".
 void LoadColorTheme(ColorTheme& current, SettingsStore& store);
 
 } // namespace plotmere

@@ -2,17 +2,16 @@
 
 #include "settings/window_placement.h"
 #include "themes/theme_table.h"
+#include "view/fixed_row_header.h"
 #include "view/graph_list.h"
 #include "widgets/twips.h"
 #include "widgets/widget_colors.h"
+#include "widgets/window_geometry.h"
 
 #include <QAbstractItemView>
 #include <QBrush>
-#include <QCoreApplication>
-#include <QEvent>
 #include <QHeaderView>
 #include <QScreen>
-#include <QTableView>
 #include <QTableWidget>
 #include <QTableWidgetItem>
 
@@ -42,16 +41,19 @@ FunctionListWindow::FunctionListWindow(const GraphList& graphs, const ColorTheme
                                        QWidget* mainWindow)
     : QWidget(nullptr)
     , graphs_(graphs)
-    , theme_(theme) {
+    , theme_(theme)
+    , mainWindow_(mainWindow) {
     setObjectName("Form3");
     setWindowTitle("Function List");
+    // The user goes on typing in the main window while the list is open.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(TwipsSize(ClientWidthTwips, ClientHeightTwips));
     createGrid();
 
     settheme();
-    placeBeside(mainWindow);
+    placeBeside();
     Grid1->setGeometry(0, 0, width(), height());
     showfuncdata();
 }
@@ -59,12 +61,17 @@ FunctionListWindow::FunctionListWindow(const GraphList& graphs, const ColorTheme
 void FunctionListWindow::createGrid() {
     Grid1 = new QTableWidget(FewGraphsRowCount, 2, this);
     Grid1->setObjectName("Grid1");
-    // Row 0 is the header; the grid's own headers would be a second one.
-    Grid1->horizontalHeader()->hide();
+    // Row 0 is the header row. It stays a row of the grid's own, with its texts and fixed-cell
+    // colours, but the grid shows it through its horizontal header, which keeps it in view
+    // above the rows however the list is scrolled or laid out.
+    auto* header = new FixedRowHeader(Grid1);
+    header->setObjectName("Grid1Header");
+    header->setFixedHeight(Twips(RowHeightTwips));
+    Grid1->setHorizontalHeader(header);
+    Grid1->setRowHidden(0, true);
     Grid1->verticalHeader()->hide();
     Grid1->verticalHeader()->setMinimumSectionSize(1);
     Grid1->verticalHeader()->setDefaultSectionSize(Twips(RowHeightTwips));
-    Grid1->horizontalHeader()->setStretchLastSection(false);
     Grid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // The list has nothing to act on, and a selected or current cell must look like any other
@@ -73,70 +80,50 @@ void FunctionListWindow::createGrid() {
     Grid1->setSelectionMode(QAbstractItemView::NoSelection);
     Grid1->setFocusPolicy(Qt::NoFocus);
     Grid1->setWordWrap(false);
-    // Scrolling by whole rows lets the header below cover exactly the row that scrolled under it.
     Grid1->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    createFixedHeader();
-}
-
-// Row 0 stays in view: a second view of the same cells, one row high, lies over the top row of
-// the grid's viewport. Unscrolled it covers row 0 itself; scrolled by k rows it covers row k,
-// so rows k + 1 onwards show below the header as if only they scrolled.
-void FunctionListWindow::createFixedHeader() {
-    fixedHeader_ = new QTableView(Grid1);
-    fixedHeader_->setObjectName("Grid1FixedHeader");
-    fixedHeader_->setModel(Grid1->model());
-    fixedHeader_->horizontalHeader()->hide();
-    fixedHeader_->verticalHeader()->hide();
-    fixedHeader_->verticalHeader()->setMinimumSectionSize(1);
-    fixedHeader_->verticalHeader()->setDefaultSectionSize(Twips(RowHeightTwips));
-    fixedHeader_->setFrameShape(QFrame::NoFrame);
-    fixedHeader_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    fixedHeader_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    fixedHeader_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    fixedHeader_->setSelectionMode(QAbstractItemView::NoSelection);
-    fixedHeader_->setFocusPolicy(Qt::NoFocus);
-    fixedHeader_->setWordWrap(false);
-    // The wheel over the header scrolls the list, as it does over the rows.
-    fixedHeader_->viewport()->installEventFilter(this);
-    Grid1->viewport()->installEventFilter(this);
-}
-
-void FunctionListWindow::placeFixedHeader() {
-    const QRect rows = Grid1->viewport()->geometry();
-    fixedHeader_->setGeometry(rows.left(), rows.top(), rows.width(), Grid1->rowHeight(0));
-    for (int column : {ColorColumn, ExpressionColumn}) {
-        fixedHeader_->setColumnWidth(column, Grid1->columnWidth(column));
-    }
-    fixedHeader_->raise();
-}
-
-bool FunctionListWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Grid1->viewport() &&
-        (event->type() == QEvent::Resize || event->type() == QEvent::Move)) {
-        placeFixedHeader();
-    }
-    if (watched == fixedHeader_->viewport() && event->type() == QEvent::Wheel) {
-        QCoreApplication::sendEvent(Grid1->viewport(), event);
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 // The window's outer top-left goes to the main window's outer top-right corner, unless that
 // puts part of it off the main window's screen (a maximised main window, or one at the screen's
 // right edge); then it moves the least distance onto the screen, over the main window.
-void FunctionListWindow::placeBeside(const QWidget* mainWindow) {
-    if (mainWindow == nullptr) {
+void FunctionListWindow::placeBeside() {
+    if (mainWindow_.isNull()) {
         return;
     }
-    const QRect outer = mainWindow->frameGeometry();
-    // Not shown yet, this window knows no frame of its own; the main window's is the best guess.
-    const QSize frame = outer.size() - mainWindow->geometry().size();
-    QRect beside(QPoint(outer.left() + outer.width(), outer.top()), size() + frame);
-    if (const QScreen* screen = mainWindow->screen()) {
+    const QRect outer = mainWindow_->frameGeometry();
+    // Before the window manager has framed this window, the main window's frame is the best
+    // guess of its own.
+    const QMargins frame = frameKnown_ ? OuterMargins(*this) : OuterMargins(*mainWindow_);
+    QRect beside(QPoint(outer.left() + outer.width(), outer.top()), size().grownBy(frame));
+    if (const QScreen* screen = mainWindow_->screen()) {
         beside = PlaceWithin(beside, screen->availableGeometry());
     }
     move(beside.topLeft());
+}
+
+// Once shown and framed, the window is placed again with its own frame, so that it lies wholly
+// on the screen; after that it stays where the user puts it.
+void FunctionListWindow::placeOnceFramed() {
+    if (frameKnown_ || !isVisible() || OuterMargins(*this).isNull()) {
+        return;
+    }
+    frameKnown_ = true;
+    placeBeside();
+}
+
+void FunctionListWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    placeOnceFramed();
+}
+
+void FunctionListWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    placeOnceFramed();
+}
+
+void FunctionListWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeOnceFramed();
 }
 
 void FunctionListWindow::showfuncdata() {
@@ -146,7 +133,6 @@ void FunctionListWindow::showfuncdata() {
     Grid1->setColumnWidth(ColorColumn, Twips(ColorColumnTwips));
     Grid1->setColumnWidth(ExpressionColumn, Twips(fewGraphs ? WideExpressionColumnTwips
                                                             : NarrowExpressionColumnTwips));
-    placeFixedHeader();
 
     Grid1->clearContents();
     setHeaderCell(ColorColumn, "Color");
@@ -170,12 +156,15 @@ void FunctionListWindow::showfuncdata() {
     }
 }
 
+// The header row's cell, which the header shows; the header's own item carries the same text
+// for those who read the column headers, such as a screen reader.
 void FunctionListWindow::setHeaderCell(int column, const QString& text) {
     auto* cell = new QTableWidgetItem(text);
     cell->setFlags(Qt::ItemIsEnabled);
     cell->setBackground(QBrush(ToQColor(fixedBack_)));
     cell->setForeground(QBrush(ToQColor(fixedText_)));
     Grid1->setItem(0, column, cell);
+    Grid1->setHorizontalHeaderItem(column, new QTableWidgetItem(text));
 }
 
 void FunctionListWindow::settheme() {
@@ -183,8 +172,6 @@ void FunctionListWindow::settheme() {
     // The area beyond the cells and the cells themselves both paint from the grid's base.
     SetColors(Grid1, theme_.editBack, theme_.editText);
     SetSelectionColors(Grid1, theme_.editBack, theme_.editText);
-    SetColors(fixedHeader_, theme_.editBack, theme_.editText);
-    SetSelectionColors(fixedHeader_, theme_.editBack, theme_.editText);
 
     fixedBack_ = theme_.keyBack;
     fixedText_ = theme_.keyText;
@@ -194,6 +181,7 @@ void FunctionListWindow::settheme() {
             cell->setForeground(QBrush(ToQColor(fixedText_)));
         }
     }
+    Grid1->horizontalHeader()->viewport()->update();
 }
 
 } // namespace plotmere

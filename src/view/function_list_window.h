@@ -2,9 +2,9 @@
 
 #include "widgets/color_value.h"
 
+#include <QPointer>
 #include <QWidget>
 
-class QTableView;
 class QTableWidget;
 
 namespace plotmere {
@@ -21,8 +21,8 @@ class GraphList;
 // since the grid is sized to the client area once, at load.
 //
 // Row 0 of Grid1 is the header row ("Color", "Function Expression"), a grid row of its own as
-// every other row, so the row count includes it; it keeps the theme's fixed-cell colours, cannot
-// be selected and stays in view when the list is scrolled.
+// every other row, so the row count includes it; it keeps the theme's fixed-cell colours and is
+// shown as the grid's horizontal header, so it stays in view when the list is scrolled.
 class FunctionListWindow : public QWidget {
     Q_OBJECT
 public:
@@ -36,19 +36,21 @@ public:
     void settheme();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void placeBeside(const QWidget* mainWindow);
+    void placeBeside();
+    void placeOnceFramed();
     void createGrid();
-    void createFixedHeader();
-    void placeFixedHeader();
     void setHeaderCell(int column, const QString& text);
 
     const GraphList& graphs_;
     const ColorTheme& theme_;
+    const QPointer<QWidget> mainWindow_;
+    bool frameKnown_ = false;
     QTableWidget* Grid1 = nullptr;
-    QTableView* fixedHeader_ = nullptr;
     // The grid's fixed-cell colours, as settheme last set them; refilled header cells take them.
     ColorValue fixedBack_ = 0;
     ColorValue fixedText_ = 0;

@@ -7,6 +7,7 @@
 #include "view/graph_canvas.h"
 #include "view/natural_ratio.h"
 #include "view/plotter.h"
+#include "widgets/fitting_caption.h"
 #include "widgets/twips.h"
 
 #include <QCoreApplication>
@@ -103,8 +104,9 @@ void GraphView::SaveAndShowRanges() {
                                           RangeText(range_.Ymin), RangeText(range_.Ymax)};
     store_.WriteSettingTexts(
         {{"x min", texts[0]}, {"x max", texts[1]}, {"y min", texts[2]}, {"y max", texts[3]}});
+    // A long value ("1.23456E-05") is shown whole in a smaller type rather than cut.
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        controls_.rangeLabels[i]->setText(texts[i]);
+        ShowFittingCaption(controls_.rangeLabels[i], texts[i]);
     }
 }
 

@@ -3,15 +3,16 @@
 #include "themes/theme_table.h"
 #include "widgets/twips.h"
 #include "widgets/widget_colors.h"
+#include "widgets/window_geometry.h"
 #include "windows/app_info.h"
 #include "windows/splash_window.h"
 
-#include <QEvent>
+#include <QDate>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QStringList>
+#include <QWindow>
 
 namespace plotmere {
 
@@ -39,14 +40,14 @@ constexpr Qt::WindowFlags AboutWindowFlags =
 
 } // namespace
 
-AboutWindow::AboutWindow(const ColorTheme& theme)
+AboutWindow::AboutWindow(const ColorTheme& theme, const QScreen* screen)
     : QWidget(nullptr, AboutWindowFlags)
     , theme_(theme) {
     setObjectName("Form10");
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(TwipsSize(ClientWidthTwips, ClientHeightTwips));
-    placeAtScreenCentre();
+    CentreOnScreen(*this, screen);
 
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName("Text1");
@@ -56,6 +57,9 @@ AboutWindow::AboutWindow(const ColorTheme& theme)
     Text1->setGeometry(TwipsRect(TextMarginTwips, TextMarginTwips,
                                  ClientWidthTwips - 2 * TextMarginTwips,
                                  ClientHeightTwips - 2 * TextMarginTwips));
+
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
+            &AboutWindow::on_focusWindow_changed);
 
     settheme();
     // The text box keeps its lines with "\n"; the text is defined with "\r\n".
@@ -74,25 +78,17 @@ void AboutWindow::settheme() {
     SetColors(Text1, theme_.editBack, theme_.editText);
 }
 
-void AboutWindow::placeAtScreenCentre() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect placed(QPoint(), size());
-        placed.moveCenter(screen->geometry().center());
-        move(placed.topLeft());
-    }
-}
-
-// Another window became the active one: the About window has done its job.
-void AboutWindow::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
+// Another window of the program became the active one: the About window has done its job.
+// While another application is active no window of the program is, and it stays open.
+void AboutWindow::on_focusWindow_changed(QWindow* focused) {
+    if (focused != nullptr && focused != windowHandle()) {
         close();
     }
 }
 
-AboutWindow* OpenAboutWindow(const ColorTheme& theme, const Timing& timing) {
-    ShowSplash(timing);
-    auto* about = new AboutWindow(theme);
+AboutWindow* OpenAboutWindow(const ColorTheme& theme, const QScreen* screen, const Timing& timing) {
+    ShowSplash(timing, QDate::currentDate(), screen);
+    auto* about = new AboutWindow(theme, screen);
     about->show();
     about->raise();
     about->activateWindow();

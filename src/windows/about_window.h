@@ -5,39 +5,38 @@
 #include <QString>
 #include <QWidget>
 
-class QEvent;
+class QWindow;
 class QPlainTextEdit;
+class QScreen;
 
 namespace plotmere {
 
 struct ColorTheme;
 
 // The About window (Form10): title, version and a short warranty disclaimer. It has no owner,
-// deletes itself when closed and closes as soon as another window becomes the active one.
-// The constructor is its load handler.
+// deletes itself when closed and closes as soon as another window of the program becomes the active
+// one. The constructor is its load handler.
 class AboutWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit AboutWindow(const ColorTheme& theme);
+    // Centred on `screen`, the main window's (the primary screen when null).
+    explicit AboutWindow(const ColorTheme& theme, const QScreen* screen = nullptr);
 
     void settheme();
 
     // The text Text1 shows, lines separated by "\r\n".
     static QString AboutText();
 
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
-    void placeAtScreenCentre();
-
+    void on_focusWindow_changed(QWindow* focused);
     const ColorTheme& theme_;
     QPlainTextEdit* Text1 = nullptr;
 };
 
 // What the About menu item does: the splash picture for `timing.splashMs` (a second in the
 // program), as at start, then a new About window, shown without modality and made the active
-// window. The window deletes itself.
-AboutWindow* OpenAboutWindow(const ColorTheme& theme, const Timing& timing = Timing{});
+// window, both on the main window's screen. The window deletes itself.
+AboutWindow* OpenAboutWindow(const ColorTheme& theme, const QScreen* screen,
+                             const Timing& timing = Timing{});
 
 } // namespace plotmere

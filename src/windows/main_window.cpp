@@ -40,6 +40,7 @@ MainWindow::MainWindow(SettingsStore& store, InputBox& inputBox, ColorPicker& co
     , colorPicker_(colorPicker)
     , timing_(timing)
     , messages_(store, inputBox, timing)
+    , placement_(store)
     , ui_(CreateControlInventory(*this))
     , graphView_(store,
                  {ui_.grafik,
@@ -109,7 +110,7 @@ void MainWindow::load() {
     layoutReady_ = false;
     LoadColorTheme(theme_, store_);
     settheme();
-    placement_.restore(*this, store_);
+    placement_.restore(*this);
     setWindowTitle(appTitle);
     ui_.menuabout->setText("About " + appTitle);
     graphView_.LoadRanges();

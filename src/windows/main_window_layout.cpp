@@ -83,7 +83,7 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    placement_.save(*this, store_);
+    placement_.save(*this);
     event->accept();
     // Closing the main window ends the program at once, whatever other windows are open.
     QCoreApplication::quit();

@@ -83,7 +83,7 @@ void MainWindow::on_menucolors_triggered() {
 }
 
 void MainWindow::on_menuabout_triggered() {
-    about_ = OpenAboutWindow(theme_, timing_);
+    about_ = OpenAboutWindow(theme_, screen(), timing_);
 }
 
 } // namespace plotmere

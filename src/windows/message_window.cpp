@@ -19,6 +19,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <array>
@@ -158,10 +159,24 @@ void MessageWindow::showmessage(QWidget* frm1, const QString& tekst1) {
     setGeometry(strip);
 
     Text1->setPlainText(QString(tekst1).replace(LineBreak, "\n"));
+    keepAbove(caller);
     show();
     if (caller != nullptr) {
         caller->activateWindow();
     }
+}
+
+// A window manager raises the caller whenever it becomes active again, the focus given back to
+// it below included, and would bury the strip under a caller it overlaps. As the caller's
+// transient (its owned window, on Windows) the strip always stays above it, and still has no
+// owner that could close or move it.
+void MessageWindow::keepAbove(QWidget* caller) {
+    if (caller == nullptr) {
+        return;
+    }
+    winId();
+    caller->winId();
+    windowHandle()->setTransientParent(caller->windowHandle());
 }
 
 // Each of the first seven lines needs its own width plus 300 twips; an empty one just those.

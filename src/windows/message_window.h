@@ -45,6 +45,7 @@ private:
     void on_Text1_clicked();
 
     int RequiredWidthTwips(const QString& tekst1) const;
+    void keepAbove(QWidget* caller);
 
     SettingsStore& settings_;
     InputBox& inputBox_;

@@ -25,11 +25,17 @@ QSize MinimumOuterSize() {
     return TwipsSize(7995, 8985);
 }
 
-QMargins OuterMargins(const QWidget& window) {
-    const QRect outer = window.frameGeometry();
-    const QRect inner = window.geometry();
-    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                    outer.right() - inner.right(), outer.bottom() - inner.bottom());
+const QScreen* ScreenOfStoredPlacement(SettingsStore& store) {
+    const std::optional<std::int32_t> left = store.StoredInt("Window Left");
+    const std::optional<std::int32_t> top = store.StoredInt("Window Top");
+    const std::optional<std::int32_t> width = store.StoredInt("Window Width");
+    const std::optional<std::int32_t> height = store.StoredInt("Window Height");
+    if (!left || !top || !width || !height) {
+        return nullptr;
+    }
+    const QRect stored(Twips(*left), Twips(*top), Twips(*width), Twips(*height));
+    const QRect placed = KeepOnScreen(stored, AvailableScreens(), MinimumOuterSize());
+    return QGuiApplication::screenAt(placed.center());
 }
 
 void PlacementKeeper::apply(QWidget& window, const QRect& outer) {
@@ -40,12 +46,19 @@ void PlacementKeeper::apply(QWidget& window, const QRect& outer) {
     appliedSize_ = window.size();
 }
 
-void PlacementKeeper::restore(QWidget& window, SettingsStore& store) {
-    const QRect outer = window.frameGeometry();
-    read_.left = store.ReadSettingInt("Window Left", 4000);
-    read_.top = store.ReadSettingInt("Window Top", 2000);
-    read_.height = store.ReadSettingInt("Window Height", PixelsToTwips(outer.height()));
-    read_.width = store.ReadSettingInt("Window Width", PixelsToTwips(outer.width()));
+QSize PlacementKeeper::laidOutSize(const QWidget& window) const {
+    return designSize_.grownBy(OuterMargins(window)).expandedTo(MinimumOuterSize());
+}
+
+void PlacementKeeper::restore(QWidget& window) {
+    designSize_ = window.size();
+    const QSize laidOut = laidOutSize(window);
+    heightMissing_ = !store_.StoredInt("Window Height");
+    widthMissing_ = !store_.StoredInt("Window Width");
+    read_.left = store_.ReadSettingInt("Window Left", 4000);
+    read_.top = store_.ReadSettingInt("Window Top", 2000);
+    read_.height = store_.ReadSettingInt("Window Height", PixelsToTwips(laidOut.height()));
+    read_.width = store_.ReadSettingInt("Window Width", PixelsToTwips(laidOut.width()));
     // In pixels even the largest stored numbers add up without overflow.
     const QRect stored(Twips(read_.left), Twips(read_.top), Twips(read_.width),
                        Twips(read_.height));
@@ -62,9 +75,25 @@ void PlacementKeeper::correctForFrame(QWidget& window) {
     }
     corrected_ = true;
     // Once the user (or anything else) has resized the window, that size stands.
-    if (window.windowState() == Qt::WindowNoState && window.size() == appliedSize_) {
-        apply(window, storedOuter_);
+    if (window.windowState() != Qt::WindowNoState || window.size() != appliedSize_) {
+        return;
     }
+    // A size first stored without the frame is stored again with it.
+    if (heightMissing_ || widthMissing_) {
+        const QSize laidOut = laidOutSize(window);
+        if (heightMissing_) {
+            read_.height = PixelsToTwips(laidOut.height());
+            storedOuter_.setHeight(laidOut.height());
+            store_.WriteSettingInt("Window Height", read_.height);
+        }
+        if (widthMissing_) {
+            read_.width = PixelsToTwips(laidOut.width());
+            storedOuter_.setWidth(laidOut.width());
+            store_.WriteSettingInt("Window Width", read_.width);
+        }
+        storedOuter_ = KeepOnScreen(storedOuter_, AvailableScreens(), MinimumOuterSize());
+    }
+    apply(window, storedOuter_);
 }
 
 void PlacementKeeper::rememberNormalMargins(const QWidget& window) {
@@ -73,7 +102,7 @@ void PlacementKeeper::rememberNormalMargins(const QWidget& window) {
     }
 }
 
-void PlacementKeeper::save(const QWidget& window, SettingsStore& store) const {
+void PlacementKeeper::save(const QWidget& window) const {
     // A minimised or maximised window stores its normal placement.
     const bool normal = !(window.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized));
     const QRect inner =
@@ -85,10 +114,10 @@ void PlacementKeeper::save(const QWidget& window, SettingsStore& store) const {
     const auto twips = [](int pixels, int read) {
         return Twips(read) == pixels ? read : PixelsToTwips(pixels);
     };
-    store.WriteSettingInts({{"Window Left", twips(outer.left(), read_.left)},
-                            {"Window Top", twips(outer.top(), read_.top)},
-                            {"Window Height", twips(outer.height(), read_.height)},
-                            {"Window Width", twips(outer.width(), read_.width)}});
+    store_.WriteSettingInts({{"Window Left", twips(outer.left(), read_.left)},
+                             {"Window Top", twips(outer.top(), read_.top)},
+                             {"Window Height", twips(outer.height(), read_.height)},
+                             {"Window Width", twips(outer.width(), read_.width)}});
 }
 
 } // namespace plotmere

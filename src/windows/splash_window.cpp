@@ -1,12 +1,11 @@
 #include "windows/splash_window.h"
 
 #include "widgets/twips.h"
+#include "widgets/window_geometry.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
-#include <QScreen>
 #include <QThread>
 
 #include <algorithm>
@@ -56,17 +55,13 @@ double Bell(double x) {
 
 } // namespace
 
-SplashWindow::SplashWindow(const QDate& today)
+SplashWindow::SplashWindow(const QDate& today, const QScreen* screen)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , evenDay_(today.day() % 2 == 0) {
     setObjectName(evenDay_ ? "Form01" : "Form02");
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(TwipsSize(3000, 3000));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect placed(QPoint(), size());
-        placed.moveCenter(screen->geometry().center());
-        move(placed.topLeft());
-    }
+    CentreOnScreen(*this, screen);
 }
 
 void SplashWindow::paintEvent(QPaintEvent*) {
@@ -81,8 +76,8 @@ void SplashWindow::paintEvent(QPaintEvent*) {
     }
 }
 
-void ShowSplash(const Timing& timing, const QDate& today) {
-    auto* splash = new SplashWindow(today);
+void ShowSplash(const Timing& timing, const QDate& today, const QScreen* screen) {
+    auto* splash = new SplashWindow(today, screen);
     splash->show();
     QCoreApplication::processEvents();
     QThread::msleep(static_cast<unsigned long>(std::max(0, timing.splashMs)));

@@ -5,6 +5,8 @@
 #include <QDate>
 #include <QWidget>
 
+class QScreen;
+
 namespace plotmere {
 
 // The small picture shown for a second at start and before the About window: Form01 on even
@@ -12,7 +14,8 @@ namespace plotmere {
 class SplashWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit SplashWindow(const QDate& today);
+    // Centred on `screen` (the primary screen when null).
+    SplashWindow(const QDate& today, const QScreen* screen);
 
     bool isEvenDayPicture() const { return evenDay_; }
 
@@ -23,8 +26,9 @@ private:
     bool evenDay_;
 };
 
-// Shows the splash, lets it paint, blocks for `timing.splashMs` (a second in the program) and
-// closes it again.
-void ShowSplash(const Timing& timing = Timing{}, const QDate& today = QDate::currentDate());
+// Shows the splash on `screen` (the screen the main window is on, or will open on), lets it
+// paint, blocks for `timing.splashMs` (a second in the program) and closes it again.
+void ShowSplash(const Timing& timing = Timing{}, const QDate& today = QDate::currentDate(),
+                const QScreen* screen = nullptr);
 
 } // namespace plotmere

@@ -4,6 +4,8 @@
 #include "plotmere_session.h"
 #include "x_tools.h"
 
+#include "support/qt_printers.h"
+
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -11,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 namespace plotmere::e2e {
 
@@ -88,6 +91,25 @@ inline QImage AwaitLoneCurve(const PlotmereSession& session, const AreaMapping& 
     // One device pixel wide: the area's image has the device pixel size.
     EXPECT_TRUE(ShowsCrispAxes(picture, mapping, AxisColor));
     return picture;
+}
+
+// The geometry (with its frame) of the first visible window whose name matches, once one
+// appears; its id goes to `id` when given.
+inline std::optional<QRect> AwaitWindowNamed(const QString& pattern, WindowId* id = nullptr,
+                                             int timeoutMs = 10000) {
+    QList<WindowId> windows;
+    if (!WaitUntil(
+            [&] {
+                windows = VisibleWindowsNamed(pattern);
+                return !windows.isEmpty();
+            },
+            timeoutMs)) {
+        return std::nullopt;
+    }
+    if (id != nullptr) {
+        *id = windows.front();
+    }
+    return OuterGeometry(windows.front());
 }
 
 // Waits until the stored value reads as expected; true when it did.

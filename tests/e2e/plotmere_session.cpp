@@ -106,7 +106,11 @@ bool PlotmereSession::start(QRgb backColor) {
         return false;
     }
     mainWindow_ = windows.front();
-    if (!FocusWindow(mainWindow_)) {
+    if (!awaitSettledPlacement()) {
+        ADD_FAILURE() << "the main window did not settle in its frame";
+        return false;
+    }
+    if (!ActivateWindow(mainWindow_)) {
         return false;
     }
     if (!relocateGraphArea(backColor)) {
@@ -141,6 +145,29 @@ QRect PlotmereSession::windowGeometry() const {
         return QRect();
     }
     return *geometry;
+}
+
+QRect PlotmereSession::outerGeometry() const {
+    const std::optional<QRect> geometry = OuterGeometry(mainWindow_);
+    if (!geometry) {
+        ADD_FAILURE() << "no geometry for the main window";
+        return QRect();
+    }
+    return *geometry;
+}
+
+bool PlotmereSession::awaitSettledPlacement() {
+    std::optional<QRect> last;
+    int unchanged = 0;
+    return WaitUntil(
+        [&] {
+            const std::optional<QRect> now = OuterGeometry(mainWindow_);
+            const bool framed = !FrameExtents(mainWindow_).isNull();
+            unchanged = now && now == last ? unchanged + 1 : 0;
+            last = now;
+            return framed && unchanged >= 4;
+        },
+        10000, 50);
 }
 
 // The graph area sits 780 twips from the client area's left edge and 60 twips below its top,

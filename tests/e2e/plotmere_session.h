@@ -39,7 +39,13 @@ public:
 
     WindowId mainWindow() const { return mainWindow_; }
     double scale() const { return scale_; }
+    // The main window's client area (inside the window manager's frame), and the window with
+    // its frame: the placement the program stores.
     QRect windowGeometry() const;
+    QRect outerGeometry() const;
+    // Waits until the window manager has framed the main window and the program has placed it
+    // for good (its place and size stay the same for a moment).
+    bool awaitSettledPlacement();
     // The graph area on the screen, in device pixels, as located at start.
     QRect graphArea() const { return graphArea_; }
     // The client area below the menu bar, in device pixels.

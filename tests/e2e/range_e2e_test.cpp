@@ -69,7 +69,7 @@ TEST_F(EndToEndTest, RangeLabelAsksForTheValueAndRedraws) {
         },
         10000, 100))
         << "no input box appeared";
-    ASSERT_TRUE(FocusWindow(dialog));
+    ASSERT_TRUE(ActivateWindow(dialog));
     PressKeys({"End", "shift+Home", "BackSpace"});
     TypeText("3");
     PressKeys({"Return"});

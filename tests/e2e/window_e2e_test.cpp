@@ -37,20 +37,6 @@ QRect StoredPlacement(const PlotmereSession& session) {
                  session.setting("Window Width").toInt(), session.setting("Window Height").toInt());
 }
 
-// The geometry of the first visible window whose name matches, once one appears.
-std::optional<QRect> AwaitWindowNamed(const QString& pattern) {
-    QList<WindowId> windows;
-    if (!WaitUntil(
-            [&] {
-                windows = VisibleWindowsNamed(pattern);
-                return !windows.isEmpty();
-            },
-            10000)) {
-        return std::nullopt;
-    }
-    return WindowGeometry(windows.front());
-}
-
 TEST_F(EndToEndTest, InvalidExpressionIsReportedBelowTheWindowForTheStoredDuration) {
     PlotmereSession session;
     session.presetSettings({{"Message Duration", "2"}});
@@ -67,7 +53,8 @@ TEST_F(EndToEndTest, InvalidExpressionIsReportedBelowTheWindowForTheStoredDurati
     QElapsedTimer shown;
     shown.start();
 
-    const QRect main = session.windowGeometry();
+    // Directly below the main window's frame, as wide as the frame.
+    const QRect main = session.outerGeometry();
     EXPECT_EQ(message->left(), main.left());
     EXPECT_EQ(message->top(), main.bottom() + 1);
     EXPECT_EQ(message->width(), main.width());
@@ -107,12 +94,13 @@ TEST_F(EndToEndTest, ClosingStoresThePlacementAndARestartRestoresEverything) {
     PlotmereSession session;
     ASSERT_TRUE(session.start());
     // A first start: the design size, held at the minimum outer size, at the default place.
-    EXPECT_EQ(session.windowGeometry(), QRect(Twips(4000), Twips(2000), Twips(7995), Twips(8985)));
+    EXPECT_EQ(session.outerGeometry(), QRect(Twips(4000), Twips(2000), Twips(7995), Twips(8985)));
 
     const QRect placed(300, 90, 600, 660);
     ASSERT_TRUE(MoveWindow(session.mainWindow(), placed.topLeft()));
     ASSERT_TRUE(ResizeWindow(session.mainWindow(), placed.size()));
     ASSERT_TRUE(WaitUntil([&] { return session.windowGeometry() == placed; }, 5000));
+    const QRect outer = session.outerGeometry();
     ASSERT_TRUE(session.relocateGraphArea());
     Click(InFrame2(session, LabXzoomoutRect));
     EXPECT_TRUE(AwaitSetting(session, "x min", "-14"));
@@ -121,12 +109,14 @@ TEST_F(EndToEndTest, ClosingStoresThePlacementAndARestartRestoresEverything) {
     const ViewRange range = session.storedRange();
 
     ASSERT_TRUE(session.close());
-    // The geometry in twips, 15 to a pixel.
-    EXPECT_EQ(StoredPlacement(session), QRect(4500, 1350, 9000, 9900));
+    // The outer geometry in twips, 15 to a pixel.
+    EXPECT_EQ(StoredPlacement(session),
+              QRect(15 * outer.x(), 15 * outer.y(), 15 * outer.width(), 15 * outer.height()));
     const std::map<QString, QString> stored = AllSettings(session.settingsFile());
 
     ASSERT_TRUE(session.start());
     EXPECT_EQ(session.windowGeometry(), placed);
+    EXPECT_EQ(session.outerGeometry(), outer);
     const QImage restored = session.grabGraphArea();
     const AreaMapping mapping(range, restored.size());
     EXPECT_EQ(CountColor(restored, GridColor), 0);
@@ -140,16 +130,15 @@ TEST_F(EndToEndTest, ClosingStoresThePlacementAndARestartRestoresEverything) {
     EXPECT_EQ(AllSettings(session.settingsFile()), stored);
 }
 
-// A window filling the whole screen leaves no room below or beside it: the message and the
-// function list come up over it, wholly on the screen.
-TEST_F(EndToEndTest, MessageAndFunctionListStayOnTheScreenOfAScreenFillingWindow) {
+// A maximised window leaves no room below or beside it: the message and the function list come
+// up over it, wholly on the screen, with their frames.
+TEST_F(EndToEndTest, MessageAndFunctionListStayOnTheScreenOfAMaximisedWindow) {
     PlotmereSession session;
     ASSERT_TRUE(session.start());
     const std::optional<QRect> screen = ScreenGeometry();
     ASSERT_TRUE(screen.has_value());
-    ASSERT_TRUE(MoveWindow(session.mainWindow(), screen->topLeft()));
-    ASSERT_TRUE(ResizeWindow(session.mainWindow(), screen->size()));
-    ASSERT_TRUE(WaitUntil([&] { return session.windowGeometry() == *screen; }, 5000));
+    ASSERT_TRUE(MaximizeWindow(session.mainWindow()));
+    ASSERT_TRUE(WaitUntil([&] { return session.outerGeometry() == *screen; }, 5000));
     ASSERT_TRUE(session.relocateGraphArea());
 
     EnterExpression("sin(x");
@@ -157,14 +146,22 @@ TEST_F(EndToEndTest, MessageAndFunctionListStayOnTheScreenOfAScreenFillingWindow
     ASSERT_TRUE(message.has_value()) << "no message window appeared";
     EXPECT_TRUE(screen->contains(*message)) << message->x() << "," << message->y();
     EXPECT_EQ(message->bottom(), screen->bottom());
-    EXPECT_GT(CountColor(GrabScreen(*message), MessageGrey), message->width());
 
     Click(InFrame1(session, Command5Rect));
-    const std::optional<QRect> list = AwaitWindowNamed("^Function List$");
-    ASSERT_TRUE(list.has_value()) << "no function list appeared";
-    EXPECT_TRUE(screen->contains(*list)) << list->x() << "," << list->y();
-    EXPECT_EQ(list->right(), screen->right());
-    EXPECT_EQ(list->top(), screen->top());
+    WindowId listWindow = 0;
+    ASSERT_TRUE(AwaitWindowNamed("^Function List$", &listWindow).has_value())
+        << "no function list appeared";
+    // Its place is settled once its frame is known.
+    QRect list;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            list = OuterGeometry(listWindow).value_or(QRect());
+            return !FrameExtents(listWindow).isNull() && screen->contains(list) &&
+                   list.right() == screen->right();
+        },
+        5000))
+        << ::testing::PrintToString(list);
+    EXPECT_EQ(list.top(), screen->top());
 }
 
 } // namespace

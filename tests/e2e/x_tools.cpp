@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 namespace plotmere::e2e {
 
@@ -27,6 +28,39 @@ xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
     std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
         xcb_intern_atom_reply(connection, cookie, nullptr), &std::free);
     return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
+xcb_connection_t* Connection() {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || x11->connection() == nullptr) {
+        ADD_FAILURE() << "the test process is not connected to the X server";
+        return nullptr;
+    }
+    return x11->connection();
+}
+
+xcb_window_t Root(xcb_connection_t* connection) {
+    return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+}
+
+// The 32-bit values of a window's property (CARDINAL, WINDOW, ...), empty when it has none.
+std::vector<std::uint32_t> Property32(xcb_window_t window, const char* name, xcb_atom_t type) {
+    xcb_connection_t* connection = Connection();
+    if (connection == nullptr) {
+        return {};
+    }
+    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
+        xcb_get_property_reply(
+            connection,
+            xcb_get_property(connection, 0, window, Atom(connection, name), type, 0, 4096),
+            nullptr),
+        &std::free);
+    if (!reply || reply->format != 32) {
+        return {};
+    }
+    const auto* values = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
+    return std::vector<std::uint32_t>(values,
+                                      values + xcb_get_property_value_length(reply.get()) / 4);
 }
 
 QString Describe(const QString& program, const QStringList& arguments) {
@@ -86,33 +120,89 @@ QList<WindowId> VisibleWindowsNamed(const QString& pattern) {
     return windows;
 }
 
+// xdotool's own geometry counts the frame twice under a reparenting window manager; the X
+// server's answer does not.
 std::optional<QRect> WindowGeometry(WindowId window) {
-    const QStringList arguments = {"getwindowgeometry", "--shell", QString::number(window)};
-    const ToolResult result = RunTool("xdotool", arguments);
+    xcb_connection_t* connection = Connection();
+    if (connection == nullptr) {
+        return std::nullopt;
+    }
+    std::unique_ptr<xcb_get_geometry_reply_t, decltype(&std::free)> geometry(
+        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr),
+        &std::free);
+    std::unique_ptr<xcb_translate_coordinates_reply_t, decltype(&std::free)> position(
+        xcb_translate_coordinates_reply(
+            connection, xcb_translate_coordinates(connection, window, Root(connection), 0, 0),
+            nullptr),
+        &std::free);
+    if (!geometry || !position) {
+        return std::nullopt;
+    }
+    return QRect(position->dst_x, position->dst_y, geometry->width, geometry->height);
+}
+
+QMargins FrameExtents(WindowId window) {
+    const std::vector<std::uint32_t> extents =
+        Property32(window, "_NET_FRAME_EXTENTS", XCB_ATOM_CARDINAL);
+    if (extents.size() != 4) {
+        return QMargins();
+    }
+    return QMargins(static_cast<int>(extents[0]), static_cast<int>(extents[2]),
+                    static_cast<int>(extents[1]), static_cast<int>(extents[3]));
+}
+
+std::optional<QRect> OuterGeometry(WindowId window) {
+    const std::optional<QRect> inner = WindowGeometry(window);
+    if (!inner) {
+        return std::nullopt;
+    }
+    return inner->marginsAdded(FrameExtents(window));
+}
+
+QList<WindowId> StackingOrder() {
+    xcb_connection_t* connection = Connection();
+    if (connection == nullptr) {
+        return {};
+    }
+    QList<WindowId> windows;
+    for (std::uint32_t window :
+         Property32(Root(connection), "_NET_CLIENT_LIST_STACKING", XCB_ATOM_WINDOW)) {
+        windows.append(window);
+    }
+    return windows;
+}
+
+WindowId ActiveWindow() {
+    xcb_connection_t* connection = Connection();
+    if (connection == nullptr) {
+        return 0;
+    }
+    const std::vector<std::uint32_t> active =
+        Property32(Root(connection), "_NET_ACTIVE_WINDOW", XCB_ATOM_WINDOW);
+    return active.empty() ? 0 : active.front();
+}
+
+bool StackedAbove(WindowId upper, WindowId lower) {
+    const QList<WindowId> stack = StackingOrder();
+    const qsizetype upperAt = stack.indexOf(upper);
+    const qsizetype lowerAt = stack.indexOf(lower);
+    return upperAt >= 0 && lowerAt >= 0 && upperAt > lowerAt;
+}
+
+bool MaximizeWindow(WindowId window) {
+    const QStringList arguments = {"-i", "-r", QString::number(window), "-b",
+                                   "add,maximized_vert,maximized_horz"};
+    const ToolResult result = RunTool("wmctrl", arguments);
     if (!result.ran || result.exitCode != 0) {
-        return std::nullopt;
+        ADD_FAILURE() << Describe("wmctrl", arguments).toStdString()
+                      << " failed: " << result.output.toStdString();
+        return false;
     }
-    int x = 0, y = 0, width = -1, height = -1;
-    for (const QByteArray& line : result.output.split('\n')) {
-        const QList<QByteArray> pair = line.trimmed().split('=');
-        if (pair.size() != 2) {
-            continue;
-        }
-        const int value = pair[1].toInt();
-        if (pair[0] == "X") {
-            x = value;
-        } else if (pair[0] == "Y") {
-            y = value;
-        } else if (pair[0] == "WIDTH") {
-            width = value;
-        } else if (pair[0] == "HEIGHT") {
-            height = value;
-        }
-    }
-    if (width < 0 || height < 0) {
-        return std::nullopt;
-    }
-    return QRect(x, y, width, height);
+    return true;
+}
+
+bool MinimizeWindow(WindowId window) {
+    return Xdotool({"windowminimize", "--sync", QString::number(window)});
 }
 
 std::optional<QRect> ScreenGeometry() {
@@ -125,8 +215,8 @@ std::optional<QRect> ScreenGeometry() {
     return QRect(0, 0, size[0].toInt(), size[1].toInt());
 }
 
-bool FocusWindow(WindowId window) {
-    return Xdotool({"windowfocus", "--sync", QString::number(window)});
+bool ActivateWindow(WindowId window) {
+    return Xdotool({"windowactivate", "--sync", QString::number(window)});
 }
 
 bool TypeText(const QString& text) {
@@ -155,12 +245,10 @@ bool ResizeWindow(WindowId window, const QSize& size) {
 // xdotool of Debian 12 only destroys windows, which the program does not survive as a close;
 // a window manager's close button sends this client message instead.
 bool RequestClose(WindowId window) {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr || x11->connection() == nullptr) {
-        ADD_FAILURE() << "the test process is not connected to the X server";
+    xcb_connection_t* connection = Connection();
+    if (connection == nullptr) {
         return false;
     }
-    xcb_connection_t* connection = x11->connection();
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QList>
+#include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -34,13 +35,34 @@ bool Xdotool(const QStringList& arguments);
 // Mapped top-level windows whose name matches the regular expression.
 QList<WindowId> VisibleWindowsNamed(const QString& pattern);
 
-// Position on the screen and size, in device pixels.
+// The window's own area (its client area, inside the window manager's frame): position on
+// the screen and size, in device pixels.
 std::optional<QRect> WindowGeometry(WindowId window);
+
+// The frame the window manager put around the window (_NET_FRAME_EXTENTS): left, top, right
+// and bottom widths; null margins before it is framed.
+QMargins FrameExtents(WindowId window);
+
+// The window with its frame, as the window manager placed it.
+std::optional<QRect> OuterGeometry(WindowId window);
+
+// The managed windows from the bottom of the stack to the top (_NET_CLIENT_LIST_STACKING), and
+// the active one (_NET_ACTIVE_WINDOW, 0 for none): what the window manager shows and focuses.
+QList<WindowId> StackingOrder();
+WindowId ActiveWindow();
+
+// True when `upper` lies above `lower` in the window manager's stacking order.
+bool StackedAbove(WindowId upper, WindowId lower);
+
+// As a person does it through the desktop: maximise (EWMH, with wmctrl), minimise, and make a
+// window the active one.
+bool MaximizeWindow(WindowId window);
+bool MinimizeWindow(WindowId window);
+bool ActivateWindow(WindowId window);
 
 // The whole screen, in device pixels.
 std::optional<QRect> ScreenGeometry();
 
-bool FocusWindow(WindowId window);
 bool TypeText(const QString& text);
 bool PressKeys(const QStringList& keys);
 bool ClickAt(const QPoint& screenPoint);

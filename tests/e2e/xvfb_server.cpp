@@ -1,5 +1,7 @@
 #include "xvfb_server.h"
 
+#include "child_process.h"
+
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -45,18 +47,6 @@ std::string ReadLine(int fd, int timeoutMs) {
     return line;
 }
 
-bool WaitForExit(pid_t pid, int timeoutMs) {
-    for (int waited = 0; waited <= timeoutMs; waited += 20) {
-        int status = 0;
-        const pid_t done = waitpid(pid, &status, WNOHANG);
-        if (done == pid || (done < 0 && errno == ECHILD)) {
-            return true;
-        }
-        usleep(20 * 1000);
-    }
-    return false;
-}
-
 } // namespace
 
 XvfbServer::~XvfbServer() {
@@ -74,25 +64,13 @@ bool XvfbServer::start(int width, int height, int timeoutMs) {
     // Only the write end goes to the server; the read end must not keep the pipe open there.
     fcntl(fds[0], F_SETFD, FD_CLOEXEC);
 
-    pid_ = fork();
+    pid_ = StartChild(
+        {"Xvfb", "-displayfd", fdText, "-screen", "0", screen, "-nolisten", "tcp", "-noreset"});
     if (pid_ < 0) {
         error_ = std::string("fork: ") + std::strerror(errno);
         close(fds[0]);
         close(fds[1]);
         return false;
-    }
-    if (pid_ == 0) {
-        // Quiet: the server's log lines would only clutter the test output.
-        const int devNull = open("/dev/null", O_WRONLY);
-        if (devNull >= 0) {
-            dup2(devNull, STDOUT_FILENO);
-            dup2(devNull, STDERR_FILENO);
-        }
-        std::vector<const char*> argv = {"Xvfb",     "-displayfd",   fdText.c_str(), "-screen",
-                                         "0",        screen.c_str(), "-nolisten",    "tcp",
-                                         "-noreset", nullptr};
-        execvp(argv[0], const_cast<char* const*>(argv.data()));
-        _exit(127);
     }
     close(fds[1]);
     const std::string line = ReadLine(fds[0], timeoutMs);
@@ -100,9 +78,7 @@ bool XvfbServer::start(int width, int height, int timeoutMs) {
 
     const std::size_t end = line.find('\n');
     if (end == std::string::npos || end == 0) {
-        int status = 0;
-        const bool exited = waitpid(pid_, &status, WNOHANG) == pid_;
-        error_ = exited && WIFEXITED(status) && WEXITSTATUS(status) == 127
+        error_ = ChildExitCode(pid_) == 127
                      ? "Xvfb could not be run (is it installed? scripts/install-deps lists it)"
                      : "Xvfb did not report a display within the timeout";
         stop();
@@ -116,11 +92,7 @@ void XvfbServer::stop() {
     if (pid_ <= 0) {
         return;
     }
-    kill(pid_, SIGTERM);
-    if (!WaitForExit(pid_, 3000)) {
-        kill(pid_, SIGKILL);
-        WaitForExit(pid_, 3000);
-    }
+    StopChild(pid_);
     pid_ = -1;
 }
 

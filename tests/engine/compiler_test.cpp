@@ -90,7 +90,44 @@ INSTANTIATE_TEST_SUITE_P(
                     ParameterRow{"e*x", {0, 1, 2, 3, 0.1f}, ".1 x * "},
                     ParameterRow{"b", {0, 0.1234567891f, 2, 3, 4}, ".1234568 "},
                     ParameterRow{"c", {0, 1, 0.00001f, 3, 4}, "1E-05 "},
-                    ParameterRow{"exp(d)", {0, 1, 2, 99999, 4}, "99999 exp "}));
+                    ParameterRow{"exp(d)", {0, 1, 2, 99999, 4}, "99999 exp "},
+                    // Seven digits write these in scientific form; a hand-edited store can hold
+                    // them.
+                    ParameterRow{"a*x", {1e8f, 1, 2, 3, 4}, "1E+08 x * "},
+                    ParameterRow{"x-a", {-1.5e20f, 1, 2, 3, 4}, "x -1.5E+20 - "},
+                    ParameterRow{"b", {0, 1.234568e-5f, 2, 3, 4}, "1.234568E-05 "}));
+
+// A number written exactly as the program writes it in scientific form ("1E-05", also in small
+// letters, as the expression box leaves it) is one numeral, though its exponent's sign is an
+// operator character.
+struct ScientificRow {
+    const char* typed;
+    const char* spaced;
+    const char* postfix;
+};
+
+class TakesScientificNumerals : public testing::TestWithParam<ScientificRow> {};
+
+TEST_P(TakesScientificNumerals, AsOneNumeral) {
+    const CompileResult result = CompileExpression(GetParam().typed, DefaultParameters);
+    ASSERT_TRUE(result.ok) << GetParam().typed << ": " << result.message;
+    EXPECT_EQ(result.expression.spacedText, GetParam().spaced);
+    EXPECT_EQ(result.expression.postfixText, GetParam().postfix);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Numerals, TakesScientificNumerals,
+    testing::Values(ScientificRow{"1E-05", "1e-05 ", "1e-05 "},
+                    ScientificRow{"1e-05*x", "1e-05 * x ", "1e-05 x * "},
+                    ScientificRow{"x+1.5E+20", "x + 1.5e+20 ", "x 1.5e+20 + "},
+                    ScientificRow{"-1E-05", "- 1e-05 ", "1e-05 neg "},
+                    ScientificRow{"x-1e-05-2", "x - 1e-05 - 2 ", "x 1e-05 - 2 - "},
+                    ScientificRow{"2^1E+15", "2 ^ 1e+15 ", "2 1e+15 ^ "},
+                    ScientificRow{"3.333333E-05", "3.333333e-05 ", "3.333333e-05 "},
+                    // The seven-digit form of a number with an exponent below 15.
+                    ScientificRow{"1E+08", "1e+08 ", "1e+08 "},
+                    // The parameter e and the function exp keep their meaning.
+                    ScientificRow{"e-5", "4 - 5 ", "4 5 - "}));
 
 struct FailureRow {
     const char* typed;
@@ -125,6 +162,13 @@ INSTANTIATE_TEST_SUITE_P(
         FailureRow{"1234567890123456", NumeralMessageFor("1234567890123456")},
         FailureRow{"1000000000000000", NumeralMessageFor("1000000000000000")},
         FailureRow{"x\t+1", NumeralMessageFor("x\t")},
+        // Scientific forms other than the program's own keep their messages.
+        FailureRow{"1E-5", NumeralMessageFor("1e")}, FailureRow{"1e+015", NumeralMessageFor("1e")},
+        FailureRow{"1E05", NumeralMessageFor("1e05")},
+        FailureRow{"1.0E-05", NumeralMessageFor("1.0e")},
+        FailureRow{"10E-05", NumeralMessageFor("10e")},
+        FailureRow{"0.1E-05", NumeralMessageFor(".1e")},
+        FailureRow{"1E-05.5", NumeralMessageFor("1e")}, FailureRow{"1E+", NumeralMessageFor("1e")},
         // A bad token is found before a bracket problem to its right.
         FailureRow{"y)", NumeralMessageFor("y")},
         // Brackets.

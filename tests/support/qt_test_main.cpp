@@ -15,13 +15,17 @@ namespace {
 
 // The offscreen platform's own screen is 800 x 800 pixels, smaller than any desktop the program
 // meets, so that a window beside the main window would not fit. The tests run on a common
-// desktop size instead; tests about the screen's edges read its size from the screen.
+// desktop instead: a 1920 x 1080 screen, the primary one, with a second screen to its right,
+// where a main window can stand whose secondary windows must follow it. Tests about the
+// screens' edges read their sizes from the screens.
 QByteArray DesktopSizedOffscreenPlatform(const QTemporaryDir& folder) {
     const QString path = folder.filePath("offscreen-screen.json");
     QFile config(path);
     if (!config.open(QIODevice::WriteOnly) ||
         config.write(R"({"screens": [{"name": "desktop", "x": 0, "y": 0,)"
-                     R"( "width": 1920, "height": 1080}]})") < 0) {
+                     R"( "width": 1920, "height": 1080},)"
+                     R"( {"name": "second", "x": 1920, "y": 0,)"
+                     R"( "width": 1280, "height": 1024}]})") < 0) {
         return "offscreen";
     }
     return "offscreen:configfile=" + path.toLocal8Bit();

@@ -224,15 +224,14 @@ TEST_F(ThemeTableTest, NamesMatchOnlyExactlyAndTheRestFallsBackToOriginalLite) {
     }
 }
 
-TEST_F(ThemeTableTest, AnEmptyNameKeepsTheColours) {
-    const ColorTheme atStart = LoadStored("");
-    EXPECT_EQ(atStart, ColorTheme{});
-    EXPECT_EQ(atStart.windowBack, 0u);
-    EXPECT_EQ(atStart.paramText, 0u);
-
+// An empty name is no theme either: it must not leave the windows black on black, the colours
+// of a record nothing has filled yet.
+TEST_F(ThemeTableTest, AnEmptyNameGivesTheOriginalLiteColoursAndStaysEmpty) {
+    const ColorTheme originalLite = *FindColorTheme("Original Lite");
+    EXPECT_EQ(LoadStored(""), WithName(originalLite, ""));
     const int grapesRow = 23;
-    const ColorTheme afterGrapes = LoadStored("", ExpectedTheme(grapesRow));
-    EXPECT_EQ(afterGrapes, WithName(ExpectedTheme(grapesRow), ""));
+    EXPECT_EQ(LoadStored("", ExpectedTheme(grapesRow)), WithName(originalLite, ""));
+    EXPECT_EQ(Store().value("Color Theme").toString(), "");
 }
 
 TEST_F(ThemeTableTest, AMissingValueGivesOriginalLiteAndStoresIt) {

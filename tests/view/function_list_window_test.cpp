@@ -8,6 +8,7 @@
 #include "widgets/widget_colors.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QImage>
 #include <QPointer>
 #include <QScreen>
@@ -75,6 +76,20 @@ protected:
         return std::max_element(counts.begin(), counts.end(),
                                 [](auto& a, auto& b) { return a.second < b.second; })
             ->first;
+    }
+
+    // The colour most pixels of a header cell are painted in.
+    ColorValue PaintedHeader(int column) const {
+        QHeaderView* header = grid->horizontalHeader();
+        const QRect cell(header->sectionViewportPosition(column), 0, header->sectionSize(column),
+                         header->height());
+        return PaintedOnGrid(cell.translated(header->geometry().topLeft()));
+    }
+
+    // Where row 0 lies in the grid when the grid shows it as an ordinary row, unscrolled: right
+    // inside the frame, one row high, as wide as the rows.
+    QRect RowZeroPlace() const {
+        return QRect(grid->contentsRect().topLeft(), QSize(grid->viewport()->width(), Twips(255)));
     }
 
     // The colour most pixels of a rectangle of the whole grid (its viewport and whatever lies
@@ -158,8 +173,8 @@ TEST_F(FunctionListWindowTest, TakesTheThemeColours) {
         EXPECT_EQ(SelectionBackgroundOf(grid), theme.editBack);
         EXPECT_EQ(SelectionTextColorOf(grid), theme.editText);
         EXPECT_EQ(FromQColor(grid->item(0, 1)->foreground().color()), theme.keyText);
-        EXPECT_EQ(Painted(0, 0), theme.keyBack);
-        EXPECT_EQ(Painted(0, 1), theme.keyBack);
+        EXPECT_EQ(PaintedHeader(0), theme.keyBack);
+        EXPECT_EQ(PaintedHeader(1), theme.keyBack);
         EXPECT_EQ(Painted(4, 1), theme.editBack);
         // A clicked cell looks like any other.
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
@@ -170,7 +185,7 @@ TEST_F(FunctionListWindowTest, TakesTheThemeColours) {
     theme = Theme("Bloods");
     window->settheme();
     window->showfuncdata();
-    EXPECT_EQ(Painted(0, 1), theme.keyBack);
+    EXPECT_EQ(PaintedHeader(1), theme.keyBack);
 }
 
 TEST_F(FunctionListWindowTest, StandsAtTheRightEdgeOfTheMainWindow) {
@@ -205,36 +220,75 @@ TEST_F(FunctionListWindowTest, DeletesItselfWhenClosed) {
     EXPECT_TRUE(QTest::qWaitFor([this] { return window.isNull(); }));
 }
 
-TEST_F(FunctionListWindowTest, TheHeaderRowStaysInViewWhenTheListIsScrolled) {
-    for (int g = 1; g <= 15; ++g) {
-        Add("x+" + std::to_string(g), Rgb(0x0000FF));
+TEST_F(FunctionListWindowTest, TheHeaderRowStaysAtRowZerosPlaceForAnyNumberOfGraphsAndScroll) {
+    for (const int count : {1, 9, 10, 15, 40}) {
+        SCOPED_TRACE(count);
+        graphs.clear();
+        for (int g = 1; g <= count; ++g) {
+            Add("x+" + std::to_string(g), Rgb(0x0000FF));
+        }
+        Open();
+        QHeaderView* header = grid->horizontalHeader();
+        QScrollBar* scroll = grid->verticalScrollBar();
+        for (const bool scrolled : {false, true}) {
+            SCOPED_TRACE(scrolled ? "scrolled to the end" : "at opening");
+            if (scrolled) {
+                scroll->setValue(scroll->maximum());
+                QApplication::processEvents();
+            }
+            EXPECT_TRUE(header->isVisible());
+            EXPECT_EQ(header->geometry(), RowZeroPlace());
+            EXPECT_EQ(header->sectionSize(0), grid->columnWidth(0));
+            EXPECT_EQ(header->sectionSize(1), grid->columnWidth(1));
+            // The rows start right below it: graph 1 at opening, the last graph in view at the
+            // end of the list.
+            EXPECT_EQ(grid->viewport()->geometry().top(), RowZeroPlace().bottom() + 1);
+            EXPECT_EQ(PaintedHeader(0), theme.keyBack);
+            EXPECT_EQ(PaintedHeader(1), theme.keyBack);
+            const int row = scrolled ? count : 1;
+            const QRect cell = grid->visualRect(grid->model()->index(row, 0));
+            EXPECT_TRUE(grid->viewport()->rect().contains(cell)) << row;
+            if (!scrolled) {
+                EXPECT_EQ(cell.top(), 0);
+            }
+            EXPECT_EQ(PaintedOnGrid(cell.translated(grid->viewport()->geometry().topLeft())),
+                      Rgb(0x0000FF));
+        }
     }
-    Open();
-    ASSERT_NE(theme.keyBack, theme.editBack);
-    QScrollBar* scroll = grid->verticalScrollBar();
-    ASSERT_GT(scroll->maximum(), 0);
-    scroll->setValue(scroll->maximum());
-    QApplication::processEvents();
-
-    const QRect rows = grid->viewport()->geometry();
-    const QRect headerColor(rows.left(), rows.top(), grid->columnWidth(0), grid->rowHeight(0));
-    const QRect headerText(rows.left() + grid->columnWidth(0), rows.top(), grid->columnWidth(1),
-                           grid->rowHeight(0));
-    EXPECT_EQ(PaintedOnGrid(headerColor), theme.keyBack);
-    EXPECT_EQ(PaintedOnGrid(headerText), theme.keyBack);
-    // The rows below it are the last nine graphs, the fifteenth at the bottom.
-    const QRect last = grid->visualRect(grid->model()->index(15, 0));
-    EXPECT_TRUE(grid->viewport()->rect().contains(last));
-    EXPECT_EQ(PaintedOnGrid(last.translated(rows.topLeft())), Rgb(0x0000FF));
-    const QRect firstBelowHeader = headerColor.translated(0, grid->rowHeight(0));
-    EXPECT_EQ(PaintedOnGrid(firstBelowHeader), Rgb(0x0000FF));
     // Theme changes reach the header in any scroll position.
     theme = Theme("Bloods");
     window->settheme();
     window->showfuncdata();
-    scroll->setValue(scroll->maximum());
+    grid->verticalScrollBar()->setValue(grid->verticalScrollBar()->maximum());
     QApplication::processEvents();
-    EXPECT_EQ(PaintedOnGrid(headerText), theme.keyBack);
+    EXPECT_EQ(PaintedHeader(1), theme.keyBack);
+}
+
+// The header shows row 0 exactly as the grid paints an ordinary row: a row given row 0's cells
+// looks the same, pixel for pixel.
+TEST_F(FunctionListWindowTest, TheHeaderLooksLikeARowOfTheGrid) {
+    for (const int count : {3, 12}) {
+        SCOPED_TRACE(count);
+        graphs.clear();
+        for (int g = 1; g <= count; ++g) {
+            Add("x+" + std::to_string(g), Rgb(0x0000FF));
+        }
+        Open();
+        for (int column : {0, 1}) {
+            grid->setItem(1, column, grid->item(0, column)->clone());
+        }
+        QApplication::processEvents();
+        const QRect header = RowZeroPlace();
+        const QRect rowOne = header.translated(0, header.height());
+        ASSERT_EQ(grid->visualRect(grid->model()->index(1, 0)).top(), 0);
+        EXPECT_EQ(grid->grab(header).toImage(), grid->grab(rowOne).toImage());
+    }
+}
+
+TEST_F(FunctionListWindowTest, ScreenReadersReadTheColumnHeaders) {
+    Open();
+    EXPECT_EQ(grid->model()->headerData(0, Qt::Horizontal).toString(), "Color");
+    EXPECT_EQ(grid->model()->headerData(1, Qt::Horizontal).toString(), "Function Expression");
 }
 
 TEST_F(FunctionListWindowTest, EachExpressionCellTellsItsWholeTextOnHover) {
@@ -268,6 +322,26 @@ TEST_F(FunctionListWindowTest, AMainWindowAtTheScreensRightEdgeGetsTheListOnTheS
         EXPECT_EQ(window->frameGeometry().top(), mainWindow.frameGeometry().top());
         EXPECT_EQ(window->frameGeometry().right(), screen.right());
     }
+}
+
+// Before it is shown the list can only guess its frame from the main window's; once it knows
+// its own, it is placed again, wholly on the screen.
+TEST_F(FunctionListWindowTest, IsPlacedOnTheScreenWithItsOwnFrameOnceShown) {
+    const QRect screen = mainWindow.screen()->availableGeometry();
+    QWidget frameless(nullptr, Qt::FramelessWindowHint);
+    frameless.setGeometry(screen.right() - 500, 90, 480, 400);
+    frameless.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frameless));
+    ASSERT_EQ(frameless.frameGeometry(), frameless.geometry());
+    delete window.data();
+    window = new FunctionListWindow(graphs, theme, &frameless);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.data()));
+    ASSERT_NE(window->frameGeometry(), window->geometry()) << "the list has no frame";
+    EXPECT_TRUE(screen.contains(window->frameGeometry()))
+        << ::testing::PrintToString(window->frameGeometry());
+    EXPECT_EQ(window->frameGeometry().right(), screen.right());
+    EXPECT_EQ(window->frameGeometry().top(), frameless.frameGeometry().top());
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "widgets/widget_colors.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -93,19 +94,28 @@ TEST_F(AboutWindowTest, ClosesWhenAnotherWindowBecomesActive) {
     mainWindow.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&mainWindow));
     Show();
-    QTest::qWait(50);
+    QCoreApplication::processEvents();
     ASSERT_FALSE(about.isNull()) << "closed while still active";
 
     mainWindow.activateWindow();
     EXPECT_TRUE(QTest::qWaitFor([this] { return about.isNull(); }));
 }
 
+// With another application active no window of the program is active: About stays open.
+TEST_F(AboutWindowTest, StaysOpenWhileAnotherApplicationIsActive) {
+    Show();
+    QApplication::setActiveWindow(nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(about.isNull());
+    EXPECT_TRUE(about->isVisible());
+}
+
 TEST_F(AboutWindowTest, EachOpeningShowsTheSplashFirst) {
     ShownWindows shown;
-    about = OpenAboutWindow(theme, testing_support::SteppedTiming);
+    about = OpenAboutWindow(theme, nullptr, testing_support::SteppedTiming);
     EXPECT_TRUE(QTest::qWaitForWindowActive(about.data()));
     const QPointer<AboutWindow> first = about;
-    about = OpenAboutWindow(theme, testing_support::SteppedTiming);
+    about = OpenAboutWindow(theme, nullptr, testing_support::SteppedTiming);
     EXPECT_TRUE(QTest::qWaitForWindowActive(about.data()));
     EXPECT_TRUE(QTest::qWaitFor([&first] { return first.isNull(); }));
 

@@ -101,6 +101,27 @@ TEST_F(MainWindowEditorTest, NumAppendsACheckedConstant) {
     EXPECT_EQ(shownMessage(), "Out of allowed range [-99999 to 99999].");
 }
 
+// Every number "num" accepts can be plotted, also one the program writes in scientific form,
+// and so can a parameter whose text is scientific.
+TEST_F(MainWindowEditorTest, ScientificNumbersFromNumAndParametersCanBePlotted) {
+    control<QLineEdit>("inputfunc")->setText("x+");
+    inputBox.answerNext("1E-05");
+    press("qnum");
+    ASSERT_EQ(control<QLineEdit>("inputfunc")->text(), "x+1E-05");
+    QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+    EXPECT_EQ(shownMessage(), "");
+    ASSERT_EQ(window->graphList().graphCount(), 1);
+    EXPECT_EQ(window->graphList().graph(1).expression.postfixText, "x 1e-05 + ");
+
+    Store().setValue("parameter d", "1E+08");
+    restartWindow();
+    EXPECT_EQ(control<ClickableLabel>("qqd")->text(), "d=1E+08");
+    plot("d*x");
+    EXPECT_EQ(shownMessage(), "");
+    ASSERT_EQ(window->graphList().graphCount(), 1);
+    EXPECT_EQ(window->graphList().graph(1).expression.postfixText, "1E+08 x * ");
+}
+
 TEST_F(MainWindowEditorTest, ParameterLabelsShowStoreAndRestoreTheirValues) {
     EXPECT_EQ(control<ClickableLabel>("qqa")->text(), "a=0");
     EXPECT_EQ(control<ClickableLabel>("qqe")->text(), "e=4");

@@ -4,6 +4,7 @@
 #include "windows/message_window.h"
 
 #include <QAction>
+#include <QFontMetricsF>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 
@@ -88,6 +89,24 @@ TEST_F(MainWindowRangesTest, AnAcceptedValueIsStoredShownAndDrawn) {
     EXPECT_EQ(window->viewRange().Ymax, -5);
     EXPECT_EQ(window->viewRange().Ymin, -6);
     EXPECT_EQ(storedRange(), labels());
+}
+
+// A value too long for its label is shown whole in a smaller type; one that fits keeps the
+// label's own type.
+TEST_F(MainWindowRangesTest, ALongRangeValueIsShownWhole) {
+    auto* xmax = control<ClickableLabel>("labxmax");
+    const QFont inherited = xmax->font();
+    for (const char* typed : {"1.23456E-05", "-1.234568E-05"}) {
+        SCOPED_TRACE(typed);
+        answer(xmax, typed);
+        EXPECT_EQ(xmax->text(), Store().value("x max").toString());
+        EXPECT_LE(QFontMetricsF(xmax->font()).horizontalAdvance(xmax->text()),
+                  xmax->contentsRect().width());
+        EXPECT_LT(xmax->font().pointSizeF(), inherited.pointSizeF());
+    }
+    answer(xmax, "12.5");
+    EXPECT_EQ(xmax->text(), "12.5");
+    EXPECT_EQ(xmax->font(), inherited);
 }
 
 TEST_F(MainWindowRangesTest, NonCanonicalAnswersAndCancelChangeNothingSilently) {

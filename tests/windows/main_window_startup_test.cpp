@@ -4,6 +4,7 @@
 #include "engine/number_text.h"
 #include "themes/graph_colors.h"
 #include "widgets/clickable_label.h"
+#include "widgets/window_geometry.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -112,11 +113,15 @@ TEST_F(MainWindowStartupTest, FirstRunCreatesEveryValueItReadsWithItsDefault) {
         EXPECT_EQ(Stored(name).toString(), value) << name;
     }
 
-    // The design size: client area 7875 x 8295 twips below the menu bar; no frame is known
-    // before the window is first shown.
-    EXPECT_EQ(Stored("Window Width").toInt(), 7875);
-    EXPECT_EQ(Stored("Window Height").toInt(),
-              8295 + PixelsToTwips(window->menuBar()->sizeHint().height()));
+    // The outer size as laid out: the design client area (7875 x 8295 twips below the menu bar)
+    // with the frame, which is known once the window is shown, and at least the minimum.
+    const QSize design = TwipsSize(7875, 8295) + QSize(0, window->menuBar()->sizeHint().height());
+    const QRect outer = window->frameGeometry();
+    ASSERT_NE(outer, window->geometry()) << "no frame to count";
+    const QSize laidOut = design.grownBy(OuterMargins(*window)).expandedTo(TwipsSize(7995, 8985));
+    EXPECT_EQ(Stored("Window Width").toInt(), PixelsToTwips(laidOut.width()));
+    EXPECT_EQ(Stored("Window Height").toInt(), PixelsToTwips(laidOut.height()));
+    EXPECT_EQ(outer.size(), laidOut);
 
     // "Keep Aspect" is on by default, so the top follows the graph area's proportions.
     const float top = AspectTopForDefaultRange();

@@ -116,6 +116,17 @@ TEST_F(MainWindowThemeTest, AStoredThemeColoursTheWindowAtStart) {
     expectThemed(window->colorTheme());
 }
 
+// An empty name is no theme: the windows take the default colours, not black on black, and the
+// name stays as stored until the user picks a theme.
+TEST_F(MainWindowThemeTest, AnEmptyStoredThemeGivesTheDefaultColours) {
+    Store().setValue("Color Theme", "");
+    restartWindow();
+    const ColorTheme originalLite = *FindColorTheme("Original Lite");
+    expectThemed(originalLite);
+    EXPECT_EQ(BackgroundOf(control<QWidget>("client")), Rgb(0xD7E6CA));
+    EXPECT_EQ(Store().value("Color Theme").toString(), "");
+}
+
 TEST_F(MainWindowThemeTest, ThemeLeavesGraphColoursSwatchesButtonsAndPictureAlone) {
     const QImage before = picture();
     const ColorValue swatch = BackgroundOf(control<ClickableLabel>("labcback"));

@@ -20,6 +20,7 @@
 #include <QTextCursor>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <cmath>
 #include <functional>
@@ -279,13 +280,24 @@ TEST_F(MessageWindowTest, TheCallerKeepsTheFocus) {
 
     MessageWindow* window = Show("Function expression is empty.");
     ASSERT_NE(window, nullptr);
-    QTest::qWait(50);
+    QCoreApplication::processEvents();
     EXPECT_EQ(QApplication::activeWindow(), &caller);
     EXPECT_EQ(QApplication::focusWidget(), callerInput);
     EXPECT_FALSE(window->isActiveWindow());
 
     QTest::keyClicks(QApplication::focusWidget(), "sin(x)");
     EXPECT_EQ(callerInput->text(), "sin(x)");
+}
+
+// A window manager raises the caller whenever it is clicked or activated; as the caller's
+// transient (owned window) the strip stays above it all the same.
+TEST_F(MessageWindowTest, StaysAboveItsCallerAsItsTransient) {
+    MessageWindow* window = Show("Function expression is empty.");
+    ASSERT_NE(window, nullptr);
+    ASSERT_NE(window->windowHandle(), nullptr);
+    EXPECT_EQ(window->windowHandle()->transientParent(), caller.windowHandle());
+    EXPECT_EQ(window->parentWidget(), nullptr);
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowDoesNotAcceptFocus);
 }
 
 TEST_F(MessageWindowTest, ClosesItselfAfterTheDuration) {
