@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
     QApplication::setStyle(QStyleFactory::create("Fusion"));
 
     // The splash comes up where the main window will.
-    plotmere::SettingsStore store;
+    plotmere::SettingsStore store{plotmere::SettingsStore::DefaultLocation()};
     plotmere::ShowSplash(plotmere::Timing{}, QDate::currentDate(),
                          plotmere::ScreenOfStoredPlacement(store));
 

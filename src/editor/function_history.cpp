@@ -11,14 +11,6 @@ namespace plotmere {
 
 namespace {
 
-QString SettingName(int n) {
-    return "function " + QString::number(n);
-}
-
-QString FromAscii(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 bool IsSlotNumber(int n) {
     return n >= 1 && n <= FunctionHistory::HistorySize;
 }
@@ -47,14 +39,14 @@ QString FunctionHistory::caption(int n) const {
 
 void FunctionHistory::load(SettingsStore& store) {
     for (int n = 1; n <= HistorySize; ++n) {
-        at(n) = store.ReadSettingText(SettingName(n), QString());
+        at(n) = store.Read(HistorySettings, n);
     }
 }
 
 void FunctionHistory::save(SettingsStore& store) const {
     std::vector<std::pair<QString, QString>> values;
     for (int n = 1; n <= HistorySize; ++n) {
-        values.emplace_back(SettingName(n), at(n));
+        values.emplace_back(SettingName(HistorySettings, n), at(n));
     }
     store.WriteSettingTexts(values);
 }
@@ -79,8 +71,7 @@ QString ReadExample(int n, SettingsStore& store) {
     if (n < 1 || n > static_cast<int>(Examples.size())) {
         return QString();
     }
-    const Example& example = Examples[static_cast<std::size_t>(n - 1)];
-    return store.ReadSettingText(FromAscii(example.valueName), FromAscii(example.defaultText));
+    return store.Read(Examples[static_cast<std::size_t>(n - 1)].stored);
 }
 
 } // namespace plotmere

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/setting_rows.h"
+
 #include <QString>
 
 #include <array>
@@ -9,11 +11,14 @@ namespace plotmere {
 
 class SettingsStore;
 
+// The stored history: "function 1" (the most recent) ... "function 10", empty when free.
+inline constexpr NumberedTextSetting HistorySettings{"function ", 10, ""};
+
 // The ten most recently plotted expressions, slot 1 the most recent; an empty text marks an
 // empty slot. Slots are numbered 1 ... HistorySize as in the menu and the stored value names.
 class FunctionHistory {
 public:
-    static constexpr int HistorySize = 10;
+    static constexpr int HistorySize = HistorySettings.count;
 
     // Puts the expression into slot 1. An expression already held (exact, case-sensitive
     // compare; the last matching slot counts) moves up from its slot and nothing is dropped;
@@ -48,18 +53,18 @@ private:
     std::array<QString, HistorySize> slots_;
 };
 
-// One entry of the "&Functions" menu's examples: its caption, the stored value it is read from
-// and the text that value gets when it is missing.
+// One entry of the "&Functions" menu's examples: the objectName and caption of its item and the
+// stored value it is read from, whose default is the example itself.
 struct Example {
+    std::string_view menuItem;
     std::string_view menuCaption;
-    std::string_view valueName;
-    std::string_view defaultText;
+    TextSetting stored;
 };
 
 inline constexpr std::array<Example, 3> Examples = {{
-    {"Example 1", "Example 1", "x*sin(5*x)"},
-    {"Example 2", "Example 2", "3*sin(0.1*x^3)"},
-    {"Example 3", "Example 3", "1/(x*tan(2*x))"},
+    {"menuexample1", "Example 1", {"Example 1", "x*sin(5*x)"}},
+    {"menuexample2", "Example 2", {"Example 2", "3*sin(0.1*x^3)"}},
+    {"menuexample3", "Example 3", {"Example 3", "1/(x*tan(2*x))"}},
 }};
 
 // The text of example n (1 ... 3), read from the store at every use so that a hand-edited

@@ -5,18 +5,29 @@
 
 namespace plotmere {
 
-// One key of the on-screen keypad: its control name, caption, the text it appends to the
-// expression (empty for "num", "Del" and "Clear", which do more than append) and its cell in
-// the grid of eight columns by five rows.
+// What a key does to the expression.
+enum class KeyAction {
+    Append,      // appends its text
+    AskNumber,   // asks for a numerical constant and appends it ("num")
+    DeleteToken, // removes the last token ("Del")
+    Clear,       // empties the expression ("Clear")
+};
+
+inline constexpr std::string_view AppendTooltip = "Click to append";
+
+// One key of the on-screen keypad: its control name, caption, what it does, the text it appends
+// (for Append), its cell in the grid of eight columns by five rows and its tooltip.
 struct KeypadKey {
     std::string_view name;
     std::string_view caption;
     std::string_view appended;
     int row;
     int column;
+    KeyAction action = KeyAction::Append;
+    std::string_view tooltip = AppendTooltip;
 };
 
-inline constexpr std::array<KeypadKey, 39> KeypadKeys = {{
+inline constexpr std::array KeypadKeys = std::to_array<KeypadKey>({
     {"qplus", "+", "+", 0, 0},
     {"qminus", "-", "-", 0, 1},
     {"qmul", "*", "*", 0, 2},
@@ -32,7 +43,7 @@ inline constexpr std::array<KeypadKey, 39> KeypadKeys = {{
     {"qd", "d", "d", 1, 4},
     {"qe", "e", "e", 1, 5},
     {"qpi", "pi", "pi", 1, 6},
-    {"qnum", "num", "", 1, 7},
+    {"qnum", "num", "", 1, 7, KeyAction::AskNumber},
     {"qsqrt", "sqrt", "sqrt(", 2, 0},
     {"qabs", "abs", "abs(", 2, 1},
     {"qexp", "exp", "exp(", 2, 2},
@@ -54,9 +65,10 @@ inline constexpr std::array<KeypadKey, 39> KeypadKeys = {{
     {"qarcosh", "arcosh", "arcosh(", 4, 2},
     {"qartanh", "artanh", "artanh(", 4, 3},
     {"qarcoth", "arcoth", "arcoth(", 4, 4},
-    {"qdel", "Del", "", 4, 6},
-    {"qclear", "Clear", "", 4, 7},
-}};
+    {"qdel", "Del", "", 4, 6, KeyAction::DeleteToken,
+     "Click to delete the last token from the function expression"},
+    {"qclear", "Clear", "", 4, 7, KeyAction::Clear, "Click to clear the function expression"},
+});
 
 // Grid geometry in twips within the expression panel.
 inline constexpr int KeyWidth = 615;

@@ -102,7 +102,7 @@ std::string NumberToText(double value, int significantDigits) {
     return text;
 }
 
-double TextToNumber(std::string_view text) {
+std::optional<double> LeadingNumber(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() &&
            (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' || text[i] == '\n')) {
@@ -147,7 +147,7 @@ double TextToNumber(std::string_view text) {
         }
     }
     if (!sawDigit) {
-        return 0.0;
+        return std::nullopt;
     }
 
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
@@ -194,6 +194,10 @@ double TextToNumber(std::string_view text) {
         value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negative ? -value : value;
+}
+
+double TextToNumber(std::string_view text) {
+    return LeadingNumber(text).value_or(0.0);
 }
 
 bool IsCanonicalNumeral(std::string_view text) {

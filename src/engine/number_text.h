@@ -22,6 +22,9 @@ std::string NumberToText(double value, int significantDigits);
 // A text without such a number gives 0. Too large a number gives an infinity.
 double TextToNumber(std::string_view text);
 
+// The number TextToNumber reads, or nothing when the text does not begin with one.
+std::optional<double> LeadingNumber(std::string_view text);
+
 // True when `text` is exactly the 15-digit NumberToText of its own TextToNumber.
 bool IsCanonicalNumeral(std::string_view text);
 

@@ -6,6 +6,8 @@
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 namespace plotmere {
 
@@ -107,23 +109,18 @@ ColorValue PickRandomGraphColor(ColorValue backColor, std::span<const ColorValue
 }
 
 void WriteGraphColors(const GraphColors& colors, SettingsStore& store) {
-    store.WriteSettingInts({{"color back", SettingFromColor(colors.backColor)},
-                            {"color axis", SettingFromColor(colors.axisColor)},
-                            {"color graph", SettingFromColor(colors.nextGraphColor)},
-                            {"color err", SettingFromColor(colors.outOfRangeColor)}});
+    std::vector<std::pair<QString, std::int32_t>> values;
+    for (const StoredGraphColor& row : GraphColorSettings) {
+        values.emplace_back(FromTable(row.stored.name), SettingFromColor(colors.*row.field));
+    }
+    store.WriteSettingInts(values);
 }
 
 GraphColors ReadGraphColors(SettingsStore& store) {
-    const GraphColors defaults;
     GraphColors colors;
-    colors.backColor =
-        ColorFromSetting(store.ReadSettingInt("color back", SettingFromColor(defaults.backColor)));
-    colors.axisColor =
-        ColorFromSetting(store.ReadSettingInt("color axis", SettingFromColor(defaults.axisColor)));
-    colors.nextGraphColor = ColorFromSetting(
-        store.ReadSettingInt("color graph", SettingFromColor(defaults.nextGraphColor)));
-    colors.outOfRangeColor = ColorFromSetting(
-        store.ReadSettingInt("color err", SettingFromColor(defaults.outOfRangeColor)));
+    for (const StoredGraphColor& row : GraphColorSettings) {
+        colors.*row.field = ColorFromSetting(store.Read(row.stored));
+    }
     colors.gridColor = DeriveGridColor(colors.backColor);
     return colors;
 }

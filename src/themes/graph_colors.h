@@ -1,7 +1,9 @@
 #pragma once
 
+#include "settings/setting_rows.h"
 #include "widgets/color_value.h"
 
+#include <array>
 #include <cstdint>
 #include <random>
 #include <span>
@@ -19,16 +21,36 @@ constexpr ColorValue DeriveGridColor(ColorValue back) {
     return ColorFromComponents(shift(RedOf(back)), shift(GreenOf(back)), shift(BlueOf(back)));
 }
 
+// The stored graph colours, as colour integers (red in the low byte): FFFFFF, 8080FF, 000000
+// and FF4040 by default.
+inline constexpr IntegerSetting BackColorSetting{"color back", 16777215};
+inline constexpr IntegerSetting AxisColorSetting{"color axis", 16744576};
+inline constexpr IntegerSetting NextGraphColorSetting{"color graph", 0};
+inline constexpr IntegerSetting ErrColorSetting{"color err", 4210943};
+
 // The graph area's own colours, independent of the interface theme.
 struct GraphColors {
-    ColorValue backColor = Rgb(0xFFFFFF);
-    ColorValue axisColor = Rgb(0x8080FF);
-    ColorValue nextGraphColor = Rgb(0x000000);
-    ColorValue outOfRangeColor = Rgb(0xFF4040);
-    ColorValue gridColor = DeriveGridColor(Rgb(0xFFFFFF));
+    ColorValue backColor = static_cast<ColorValue>(BackColorSetting.defaultValue);
+    ColorValue axisColor = static_cast<ColorValue>(AxisColorSetting.defaultValue);
+    ColorValue nextGraphColor = static_cast<ColorValue>(NextGraphColorSetting.defaultValue);
+    ColorValue outOfRangeColor = static_cast<ColorValue>(ErrColorSetting.defaultValue);
+    ColorValue gridColor = DeriveGridColor(backColor);
 
     bool operator==(const GraphColors&) const = default;
 };
+
+// The four stored colours with their fields, in the order they are written.
+struct StoredGraphColor {
+    IntegerSetting stored;
+    ColorValue GraphColors::*field;
+};
+
+inline constexpr std::array<StoredGraphColor, 4> GraphColorSettings = {{
+    {BackColorSetting, &GraphColors::backColor},
+    {AxisColorSetting, &GraphColors::axisColor},
+    {NextGraphColorSetting, &GraphColors::nextGraphColor},
+    {ErrColorSetting, &GraphColors::outOfRangeColor},
+}};
 
 constexpr GraphColors LightPreset() {
     return GraphColors{};

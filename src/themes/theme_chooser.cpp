@@ -133,7 +133,7 @@ void ThemeChooser::keyPressEvent(QKeyEvent* event) {
 
 void ThemeChooser::on_opcija_clicked(int index) {
     current_.themeName = opcija[static_cast<std::size_t>(index)]->text();
-    store_.WriteSettingText("Color Theme", current_.themeName);
+    store_.Write(ColorThemeSetting, current_.themeName);
     LoadColorTheme(current_, store_);
     settheme();
     HighlightCurrentTheme();
@@ -156,7 +156,7 @@ void ThemeChooser::on_Command2_clicked() {
 }
 
 void ThemeChooser::storeAndApplyTheme() {
-    store_.WriteSettingText("Color Theme", current_.themeName);
+    store_.Write(ColorThemeSetting, current_.themeName);
     LoadColorTheme(current_, store_);
     applyThemeToOpenWindows_();
 }

@@ -18,8 +18,6 @@ struct ThemeRow {
         keyText, busyBack, busyText, paramBack, paramText;
 };
 
-constexpr std::string_view defaultThemeName = "Original Lite";
-
 // Columns: windowBack, captionBack, captionText, rangeBack, editBack, editText, keyBack, keyText,
 // busyBack, busyText, paramBack, paramText.
 // clang-format off
@@ -115,13 +113,12 @@ std::optional<ColorTheme> FindColorTheme(const QString& name) {
 }
 
 void LoadColorTheme(ColorTheme& current, SettingsStore& store) {
-    const QLatin1String fallbackName(defaultThemeName.data(),
-                                     static_cast<qsizetype>(defaultThemeName.size()));
-    current.themeName = store.ReadSettingText("Color Theme", fallbackName);
+    current.themeName = store.Read(ColorThemeSetting);
     // Any other text, the empty one included, gets the default colours: an empty name must not
     // leave the windows in the all-black colours of a fresh record.
     const std::optional<ColorTheme> chosen = FindColorTheme(current.themeName);
-    TakeColors(current, chosen ? *chosen : *FindColorTheme(fallbackName));
+    TakeColors(current,
+               chosen ? *chosen : *FindColorTheme(FromTable(ColorThemeSetting.defaultText)));
 }
 
 } // namespace plotmere

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/setting_rows.h"
 #include "widgets/color_value.h"
 
 #include <QString>
@@ -33,6 +34,9 @@ struct ColorTheme {
 };
 
 inline constexpr int themeCount = 46;
+
+// The stored name of the current theme; the default is also the theme any other text gets.
+inline constexpr TextSetting ColorThemeSetting{"Color Theme", "Original Lite"};
 
 // The theme whose name equals `name` exactly (case and blanks count), or nothing.
 std::optional<ColorTheme> FindColorTheme(const QString& name);

@@ -1,8 +1,6 @@
 #include "view/graph_view.h"
 
-#include "engine/number_text.h"
 #include "settings/settings_store.h"
-#include "settings/stored_single.h"
 #include "view/graph_area.h"
 #include "view/graph_canvas.h"
 #include "view/natural_ratio.h"
@@ -13,22 +11,22 @@
 #include <QCoreApplication>
 #include <QLabel>
 
-#include <utility>
-
 namespace plotmere {
 
 namespace {
 
 QString RangeText(float value) {
-    return QString::fromStdString(NumberToText(value, SinglePrecisionDigits));
+    return SettingsStore::SingleText(value);
 }
 
 } // namespace
 
-GraphView::GraphView(SettingsStore& store, const Controls& controls, std::function<void()> drawn)
-    : store_(store)
-    , controls_(controls)
-    , drawn_(std::move(drawn)) {}
+GraphView::GraphView(SettingsStore& store, const Controls& controls, QObject* parent)
+    : QObject(parent)
+    , store_(store)
+    , controls_(controls) {
+    setObjectName("graphView");
+}
 
 std::uint64_t GraphView::ResetGraphArea() {
     DrawEmptyGraphArea(controls_.grafik->resetImage(), range_, options_, colors_);
@@ -45,6 +43,11 @@ void GraphView::PlotGraph(std::int32_t g) {
     controls_.grafik->update();
 }
 
+void GraphView::PlotAddedGraph(std::int32_t g) {
+    PlotGraph(g);
+    emit drawn();
+}
+
 void GraphView::RedrawAll() {
     ShowBusy();
     const std::uint64_t area = ResetGraphArea();
@@ -58,7 +61,7 @@ void GraphView::RedrawAll() {
         }
     }
     HideBusy();
-    drawn_();
+    emit drawn();
 }
 
 std::int32_t GraphView::AddGraph(const CompiledExpression& compiled) {
@@ -93,17 +96,87 @@ void GraphView::PlaceBusyLabels() {
 }
 
 void GraphView::LoadRanges() {
-    range_.Xmin = ReadSettingSingle(store_, "x min", -7);
-    range_.Xmax = ReadSettingSingle(store_, "x max", 7);
-    range_.Ymin = ReadSettingSingle(store_, "y min", -5);
-    range_.Ymax = ReadSettingSingle(store_, "y max", 6);
+    range_.Xmin = store_.Read(XminSetting);
+    range_.Xmax = store_.Read(XmaxSetting);
+    range_.Ymin = store_.Read(YminSetting);
+    range_.Ymax = store_.Read(YmaxSetting);
+}
+
+void GraphView::LoadGraphColors() {
+    SetGraphColors(ReadGraphColors(store_));
+}
+
+std::int32_t GraphView::LoadSwitch(const SwitchSetting& row) {
+    const std::int32_t value = store_.Read(row.stored);
+    options_.*row.field = value;
+    if (value == 1 && row.effect == SwitchEffect::PickColor) {
+        PickRandomGraphColor();
+    }
+    if (value == 1 && row.effect == SwitchEffect::KeepAspect) {
+        ApplyAspect();
+    }
+    return value;
+}
+
+// Not checked against 200 ... 100000 here: drawing takes the nearest allowed count.
+void GraphView::LoadSampleCount() {
+    options_.sampleCount = store_.Read(SampleCountSetting);
+}
+
+void GraphView::SetSwitch(const SwitchSetting& row, bool on) {
+    options_.*row.field = on ? 1 : 0;
+    store_.Write(row.stored, options_.*row.field);
+    switch (row.effect) {
+    case SwitchEffect::Redraw:
+        RedrawAll();
+        break;
+    case SwitchEffect::KeepAspect:
+        // Switched off, the range stays as it is.
+        if (on) {
+            ApplyAspect();
+            RedrawAll();
+        }
+        break;
+    case SwitchEffect::PickColor:
+        // The colour of graphs already drawn stays: nothing to redraw.
+        if (on) {
+            PickRandomGraphColor();
+        }
+        break;
+    }
+}
+
+void GraphView::SetSampleCount(std::int32_t sampleCount) {
+    options_.sampleCount = sampleCount;
+    store_.Write(SampleCountSetting, sampleCount);
+    RedrawAll();
+}
+
+void GraphView::SetGraphColors(const GraphColors& colors) {
+    colors_ = colors;
+    SaveGraphColors();
+}
+
+void GraphView::PickRandomGraphColor() {
+    colors_.nextGraphColor =
+        plotmere::PickRandomGraphColor(colors_.backColor, graphs_.graphColors());
+    SaveGraphColors();
+}
+
+// Stores the four colours, derives the grid's and lets the swatches show them.
+void GraphView::SaveGraphColors() {
+    WriteGraphColors(colors_, store_);
+    colors_.gridColor = DeriveGridColor(colors_.backColor);
+    emit graphColorsChanged();
 }
 
 void GraphView::SaveAndShowRanges() {
     const std::array<QString, 4> texts = {RangeText(range_.Xmin), RangeText(range_.Xmax),
                                           RangeText(range_.Ymin), RangeText(range_.Ymax)};
-    store_.WriteSettingTexts(
-        {{"x min", texts[0]}, {"x max", texts[1]}, {"y min", texts[2]}, {"y max", texts[3]}});
+    store_.WriteSettingTexts({{FromTable(XminSetting.name), texts[0]},
+                              {FromTable(XmaxSetting.name), texts[1]},
+                              {FromTable(YminSetting.name), texts[2]},
+                              {FromTable(YmaxSetting.name), texts[3]}});
     // A long value ("1.23456E-05") is shown whole in a smaller type rather than cut.
     for (std::size_t i = 0; i < texts.size(); ++i) {
         ShowFittingCaption(controls_.rangeLabels[i], texts[i]);

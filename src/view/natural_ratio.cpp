@@ -34,6 +34,15 @@ void KeepTopAboveBottom(ViewRange& range, bool moveTop) {
     }
 }
 
+// A y range beyond single precision (from an x span near the float limit) could not be stored
+// as a number that reads back: the y range stays as it was then.
+void KeepFiniteOrRestore(ViewRange& range, const ViewRange& before) {
+    if (!std::isfinite(range.Ymin) || !std::isfinite(range.Ymax)) {
+        range.Ymin = before.Ymin;
+        range.Ymax = before.Ymax;
+    }
+}
+
 } // namespace
 
 float RoundToQuarter(float value) {
@@ -54,6 +63,7 @@ float RoundToQuarter(float value) {
 }
 
 void ApplyAspect(ViewRange& range, double ratio) {
+    const ViewRange before = range;
     if (std::fabs(range.Ymin) != range.Ymax) {
         range.Ymax = static_cast<float>(range.Ymin + XSpan(range) * ratio);
         range.Ymax = CutToHundredths(range.Ymax);
@@ -63,12 +73,15 @@ void ApplyAspect(ViewRange& range, double ratio) {
         range.Ymax = static_cast<float>(range.Ymin + XSpan(range) * ratio);
         range.Ymax = CutToHundredths(range.Ymax);
     }
+    KeepFiniteOrRestore(range, before);
     KeepTopAboveBottom(range, true);
 }
 
 void ApplyAspectFromTop(ViewRange& range, double ratio) {
+    const ViewRange before = range;
     range.Ymin = static_cast<float>(range.Ymax - XSpan(range) * ratio);
     range.Ymin = static_cast<float>(std::floor(static_cast<double>(range.Ymin) * 100) / 100 + 0.01);
+    KeepFiniteOrRestore(range, before);
     KeepTopAboveBottom(range, false);
 }
 

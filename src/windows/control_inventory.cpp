@@ -1,7 +1,6 @@
 // The main window's control inventory: every control at its place in twips, with its caption,
 // tooltip and objectName.
 #include "windows/control_inventory.h"
-#include "editor/keypad_keys.h"
 #include "view/graph_canvas.h"
 #include "widgets/clickable_label.h"
 #include "widgets/twips.h"
@@ -69,24 +68,19 @@ void CreateKeypad(ControlInventory& ui) {
         const KeypadKey& key = KeypadKeys[i];
         const QString name = QString::fromUtf8(key.name.data(), key.name.size());
         const QString caption = QString::fromUtf8(key.caption.data(), key.caption.size());
-        QString tooltip = "Click to append";
-        if (key.name == "qdel") {
-            tooltip = "Click to delete the last token from the function expression";
-        } else if (key.name == "qclear") {
-            tooltip = "Click to clear the function expression";
-        }
         ui.keypad[i] = MakeLabel(
             ui.Frame2, name.toUtf8().constData(), caption,
             {key.column * KeyColumnPitch, KeyTop + key.row * KeyRowPitch, KeyWidth, KeyHeight},
-            tooltip);
+            FromTable(key.tooltip));
         ui.keypad[i]->setFrameShape(QFrame::Box);
     }
-    const char* parameterNames[] = {"qqa", "qqb", "qqc", "qqd", "qqe"};
-    const char* parameterCaptions[] = {"a=0", "b=1", "c=2", "d=3", "e=4"};
     for (std::size_t i = 0; i < ui.parameterLabels.size(); ++i) {
-        ui.parameterLabels[i] = MakeLabel(ui.Frame2, parameterNames[i], parameterCaptions[i],
-                                          {static_cast<int>(i) * 960, 4320, 915, 255},
-                                          "Click to change the function parameter value");
+        const Parameter& parameter = Parameters[i];
+        const int index = static_cast<int>(i);
+        ui.parameterLabels[i] = MakeLabel(
+            ui.Frame2, FromTable(parameter.label).toLatin1().constData(),
+            ParameterCaption(index, parameter.stored.defaultValue), {index * 960, 4320, 915, 255},
+            "Click to change the function parameter value");
         ui.parameterLabels[i]->setFrameShape(QFrame::Box);
     }
 }
@@ -94,28 +88,29 @@ void CreateKeypad(ControlInventory& ui) {
 void CreateMenus(QMainWindow& window, ControlInventory& ui) {
     ui.menu0 = window.menuBar()->addMenu("&Functions");
     ui.menu0->setObjectName("menu0");
-    for (int n = 1; n <= 10; ++n) {
+    for (int n = 1; n <= FunctionHistory::HistorySize; ++n) {
         const QByteArray name = QString("menufun%1").arg(n).toUtf8();
-        ui.menufun[n] = MakeAction(ui.menu0, name.constData(), QString("&%1. <empty>").arg(n));
+        ui.menufun[static_cast<std::size_t>(n)] =
+            MakeAction(ui.menu0, name.constData(), QString("&%1. <empty>").arg(n));
     }
-    ui.menuexample1 = MakeAction(ui.menu0, "menuexample1", "Example 1");
-    ui.menuexample2 = MakeAction(ui.menu0, "menuexample2", "Example 2");
-    ui.menuexample3 = MakeAction(ui.menu0, "menuexample3", "Example 3");
+    for (std::size_t i = 0; i < Examples.size(); ++i) {
+        ui.menuexample[i] =
+            MakeAction(ui.menu0, FromTable(Examples[i].menuItem).toLatin1().constData(),
+                       FromTable(Examples[i].menuCaption));
+    }
     ui.menufunclear = MakeAction(ui.menu0, "menufunclear", "Clear &History");
 
     ui.menu1 = window.menuBar()->addMenu("&Settings");
     ui.menu1->setObjectName("menu1");
     ui.menupoints = MakeAction(ui.menu1, "menupoints", "Change &Number Of Sample Points",
                                QKeySequence(Qt::CTRL | Qt::Key_N));
-    ui.menugrid =
-        MakeAction(ui.menu1, "menugrid", "Show &Grid", QKeySequence(Qt::CTRL | Qt::Key_G), true);
-    ui.menuaspect = MakeAction(ui.menu1, "menuaspect", "Keep Natural &Aspect Ratio",
-                               QKeySequence(Qt::CTRL | Qt::Key_A), true);
-    ui.menusingular =
-        MakeAction(ui.menu1, "menusingular", "Look For 'PI' &Singular (Out Of Range) Points",
-                   QKeySequence(), true);
-    ui.menurandom = MakeAction(ui.menu1, "menurandom", "&Random Color For The Next Graph",
-                               QKeySequence(Qt::CTRL | Qt::Key_R), true);
+    MakeAction(ui.menu1, "menugrid", "Show &Grid", QKeySequence(Qt::CTRL | Qt::Key_G), true);
+    MakeAction(ui.menu1, "menuaspect", "Keep Natural &Aspect Ratio",
+               QKeySequence(Qt::CTRL | Qt::Key_A), true);
+    MakeAction(ui.menu1, "menusingular", "Look For 'PI' &Singular (Out Of Range) Points",
+               QKeySequence(), true);
+    MakeAction(ui.menu1, "menurandom", "&Random Color For The Next Graph",
+               QKeySequence(Qt::CTRL | Qt::Key_R), true);
     ui.menucolors = MakeAction(ui.menu1, "menucolors", "Change Color Theme");
 
     ui.menuhelp = window.menuBar()->addMenu("&Help");
@@ -211,6 +206,15 @@ void CreateControls(QMainWindow& window, ControlInventory& ui) {
 }
 
 } // namespace
+
+QAction* SwitchItem(const ControlInventory& ui, const SwitchSetting& row) {
+    for (QAction* item : ui.menu1->actions()) {
+        if (item->objectName() == FromTable(row.menuItem)) {
+            return item;
+        }
+    }
+    return nullptr;
+}
 
 ControlInventory CreateControlInventory(QMainWindow& window) {
     ControlInventory ui;

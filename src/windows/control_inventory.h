@@ -1,5 +1,10 @@
 #pragma once
 
+#include "editor/function_history.h"
+#include "editor/keypad_keys.h"
+#include "editor/parameters.h"
+#include "view/view_state.h"
+
 #include <QString>
 
 #include <array>
@@ -52,25 +57,23 @@ struct ControlInventory {
     ClickableLabel* labxzoomout = nullptr;
     QLineEdit* Text1 = nullptr;
     QLineEdit* inputfunc = nullptr;
-    std::array<ClickableLabel*, 39> keypad{};         // qplus ... qclear, in keypad order
-    std::array<ClickableLabel*, 5> parameterLabels{}; // qqa ... qqe
+    std::array<ClickableLabel*, KeypadKeys.size()> keypad{};          // in keypad order
+    std::array<ClickableLabel*, Parameters.size()> parameterLabels{}; // qqa ... qqe
 
-    QMenu* menu0 = nullptr;             // "&Functions"
-    std::array<QAction*, 11> menufun{}; // indices 1 ... 10; 0 unused
-    QAction* menuexample1 = nullptr;
-    QAction* menuexample2 = nullptr;
-    QAction* menuexample3 = nullptr;
+    QMenu* menu0 = nullptr;                                           // "&Functions"
+    std::array<QAction*, FunctionHistory::HistorySize + 1> menufun{}; // 1 ... 10; 0 unused
+    std::array<QAction*, Examples.size()> menuexample{};              // menuexample1 ...
     QAction* menufunclear = nullptr;
     QMenu* menu1 = nullptr; // "&Settings"
     QAction* menupoints = nullptr;
-    QAction* menugrid = nullptr;
-    QAction* menuaspect = nullptr;
-    QAction* menusingular = nullptr;
-    QAction* menurandom = nullptr;
+    // The switches' check items (menugrid ...) are found through their rows: SwitchItem.
     QAction* menucolors = nullptr;
     QMenu* menuhelp = nullptr; // "&Help"
     QAction* menuabout = nullptr;
 };
+
+// The Settings menu's check item of a switch.
+QAction* SwitchItem(const ControlInventory& ui, const SwitchSetting& row);
 
 // Creates every control of the main window at its place in twips, with its caption, tooltip and
 // objectName, and the menus; the client area becomes the window's central widget.

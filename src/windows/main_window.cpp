@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
@@ -46,7 +47,7 @@ MainWindow::MainWindow(SettingsStore& store, InputBox& inputBox, ColorPicker& co
                  {ui_.grafik,
                   {ui_.labbusy[0], ui_.labbusy[1], ui_.labbusy[2], ui_.labbusy[3]},
                   {ui_.labxmin, ui_.labxmax, ui_.labymin, ui_.labymax}},
-                 [this] { emit graphAreaDrawn(); }) {
+                 this) {
     setObjectName("Form1");
     setFont(InterfaceFont(font()));
     // The design size: the client area below the menu bar.
@@ -96,11 +97,8 @@ void MainWindow::connectControls() {
             &MainWindow::on_labcolorlight_clicked);
     connect(ui_.labcolordark, &ClickableLabel::clicked, this, &MainWindow::on_labcolordark_clicked);
 
-    connect(ui_.menupoints, &QAction::triggered, this, &MainWindow::on_menupoints_triggered);
-    connect(ui_.menugrid, &QAction::triggered, this, &MainWindow::on_menugrid_triggered);
-    connect(ui_.menuaspect, &QAction::triggered, this, &MainWindow::on_menuaspect_triggered);
-    connect(ui_.menusingular, &QAction::triggered, this, &MainWindow::on_menusingular_triggered);
-    connect(ui_.menurandom, &QAction::triggered, this, &MainWindow::on_menurandom_triggered);
+    connect(&graphView_, &GraphView::graphColorsChanged, this, &MainWindow::showGraphColors);
+    connectSettingsMenu();
     connect(ui_.menucolors, &QAction::triggered, this, &MainWindow::on_menucolors_triggered);
     connect(ui_.menuabout, &QAction::triggered, this, &MainWindow::on_menuabout_triggered);
     connectEditor();
@@ -119,32 +117,13 @@ void MainWindow::load() {
     RefreshParameters();
     functionHistory_.load(store_);
     RebuildHistoryMenu();
-    graphView_.colors() = ReadGraphColors(store_);
-    SaveGraphColors();
+    graphView_.LoadGraphColors();
     loadSwitches();
-    graphView_.options().sampleCount = store_.ReadSettingInt("Num of Samples", 10000);
+    graphView_.LoadSampleCount();
     ClearGraphs();
     layoutReady_ = true;
     on_Form1_resize();
     ui_.inputfunc->setFocus();
-}
-
-void MainWindow::loadSwitches() {
-    ViewOptions& options = graphView_.options();
-    options.showGrid = store_.ReadSettingInt("Show Grid", 1);
-    showSwitch(ui_.menugrid, options.showGrid);
-    options.lookForSingular = store_.ReadSettingInt("Look For Singular", 1);
-    showSwitch(ui_.menusingular, options.lookForSingular);
-    options.randomColor = store_.ReadSettingInt("Random Color", 0);
-    showSwitch(ui_.menurandom, options.randomColor);
-    if (options.randomColor == 1) {
-        PickRandomGraphColor();
-    }
-    options.keepAspect = store_.ReadSettingInt("Keep Aspect", 1);
-    showSwitch(ui_.menuaspect, options.keepAspect);
-    if (options.keepAspect == 1) {
-        graphView_.ApplyAspect();
-    }
 }
 
 void MainWindow::showmessage(const QString& text) {
@@ -173,8 +152,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         // Settings menu's shortcuts must work while it has the focus.
         auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(key->keyCombination());
-        for (QAction* action : {ui_.menupoints, ui_.menugrid, ui_.menuaspect, ui_.menurandom}) {
-            if (action->shortcut() == pressed) {
+        for (const QAction* action : ui_.menu1->actions()) {
+            if (!action->shortcut().isEmpty() && action->shortcut() == pressed) {
                 event->ignore();
                 return true;
             }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/function_history.h"
+#include "editor/parameters.h"
 #include "engine/compiler.h"
 #include "settings/typed_number.h"
 #include "themes/theme_table.h"
@@ -44,21 +45,6 @@ public:
     // the window is first shown.
     void load();
 
-    const ViewRange& viewRange() const { return graphView_.range(); }
-    const ViewOptions& viewOptions() const { return graphView_.options(); }
-    const GraphColors& graphColors() const { return graphView_.colors(); }
-    const GraphList& graphList() const { return graphView_.graphs(); }
-    const ParameterValues& parameters() const { return parameters_; }
-    const FunctionHistory& functionHistory() const { return functionHistory_; }
-    const ColorTheme& colorTheme() const { return theme_; }
-    FunctionListWindow* functionListWindow() const;
-    bool layoutReady() const { return layoutReady_; }
-    MessageService& messages() { return messages_; }
-
-signals:
-    // Emitted after each full redraw of the graph area, for whoever waits on the picture.
-    void graphAreaDrawn();
-
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -95,9 +81,8 @@ private:
     void on_Command4_clicked();
 
     // Graph colours (main_window_colors.cpp).
-    void SaveGraphColors();
-    void PickRandomGraphColor();
-    void pickSwatchColor(ColorValue& field, bool redraw);
+    void showGraphColors();
+    void pickSwatchColor(ColorValue GraphColors::*field, bool redraw);
     void applyColorPreset(const GraphColors& preset);
     void on_labcback_clicked();
     void on_labcaxis_clicked();
@@ -108,13 +93,9 @@ private:
 
     // The Settings menu (main_window_settings_menu.cpp).
     void on_menupoints_triggered();
-    void on_menugrid_triggered();
-    void on_menuaspect_triggered();
-    void on_menusingular_triggered();
-    void on_menurandom_triggered();
-    void storeSwitch(QAction* item, std::int32_t& field, const QString& valueName);
-    void showSwitch(QAction* item, std::int32_t value);
+    void on_switchItem_triggered(const SwitchSetting& row);
     void loadSwitches();
+    void connectSettingsMenu();
 
     // The expression editor (main_window_editor.cpp).
     void setExpression(const QString& text);
@@ -154,7 +135,7 @@ private:
     const Timing timing_;
     MessageService messages_;
 
-    ParameterValues parameters_ = {0, 1, 2, 3, 4};
+    ParameterValues parameters_ = DefaultParameters();
     FunctionHistory functionHistory_;
     ColorTheme theme_;
     // Secondary windows delete themselves when closed; these go null then.

@@ -1,6 +1,5 @@
 // The graph area's own colours: the four swatches, the "Light" and "Dark" presets and the random
 // colour for the next graph.
-#include "settings/settings_store.h"
 #include "widgets/clickable_label.h"
 #include "widgets/widget_colors.h"
 #include "windows/color_picker.h"
@@ -8,53 +7,41 @@
 
 namespace plotmere {
 
-void MainWindow::SaveGraphColors() {
-    GraphColors& colors = graphView_.colors();
-    WriteGraphColors(colors, store_);
+void MainWindow::showGraphColors() {
+    const GraphColors& colors = graphView_.colors();
     SetBackground(ui_.labcback, colors.backColor);
     SetBackground(ui_.labcaxis, colors.axisColor);
     SetBackground(ui_.labcgraph, colors.nextGraphColor);
     SetBackground(ui_.labcerr, colors.outOfRangeColor);
-    colors.gridColor = DeriveGridColor(colors.backColor);
-}
-
-void MainWindow::PickRandomGraphColor() {
-    GraphColors& colors = graphView_.colors();
-    colors.nextGraphColor =
-        plotmere::PickRandomGraphColor(colors.backColor, graphView_.graphs().graphColors());
-    SaveGraphColors();
 }
 
 // A swatch opens the colour dialog on its colour; cancelling keeps the colour, which is stored
 // again all the same.
-void MainWindow::pickSwatchColor(ColorValue& field, bool redraw) {
-    field = colorPicker_.pick(this, field);
-    SaveGraphColors();
+void MainWindow::pickSwatchColor(ColorValue GraphColors::*field, bool redraw) {
+    GraphColors colors = graphView_.colors();
+    colors.*field = colorPicker_.pick(this, colors.*field);
+    graphView_.SetGraphColors(colors);
     if (redraw) {
         graphView_.RedrawAll();
     }
 }
 
 void MainWindow::on_labcback_clicked() {
-    pickSwatchColor(graphView_.colors().backColor, true);
+    pickSwatchColor(&GraphColors::backColor, true);
 }
 void MainWindow::on_labcaxis_clicked() {
-    pickSwatchColor(graphView_.colors().axisColor, true);
+    pickSwatchColor(&GraphColors::axisColor, true);
 }
 // Graphs already drawn keep their colours: only the next graph changes, so nothing to redraw.
 void MainWindow::on_labcgraph_clicked() {
-    pickSwatchColor(graphView_.colors().nextGraphColor, false);
+    pickSwatchColor(&GraphColors::nextGraphColor, false);
 }
 void MainWindow::on_labcerr_clicked() {
-    pickSwatchColor(graphView_.colors().outOfRangeColor, true);
+    pickSwatchColor(&GraphColors::outOfRangeColor, true);
 }
 
 void MainWindow::applyColorPreset(const GraphColors& preset) {
-    graphView_.colors().backColor = preset.backColor;
-    graphView_.colors().axisColor = preset.axisColor;
-    graphView_.colors().nextGraphColor = preset.nextGraphColor;
-    graphView_.colors().outOfRangeColor = preset.outOfRangeColor;
-    SaveGraphColors();
+    graphView_.SetGraphColors(preset);
     graphView_.RedrawAll();
 }
 

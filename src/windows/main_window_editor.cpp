@@ -22,14 +22,19 @@ void MainWindow::setExpression(const QString& text) {
 }
 
 void MainWindow::on_keypad_clicked(const KeypadKey& key) {
-    if (key.name == "qnum") {
-        on_qnum_clicked();
-    } else if (key.name == "qdel") {
-        on_qdel_clicked();
-    } else if (key.name == "qclear") {
-        setExpression(QString());
-    } else {
+    switch (key.action) {
+    case KeyAction::Append:
         setExpression(AppendToken(ui_.inputfunc->text(), key.appended));
+        break;
+    case KeyAction::AskNumber:
+        on_qnum_clicked();
+        break;
+    case KeyAction::DeleteToken:
+        on_qdel_clicked();
+        break;
+    case KeyAction::Clear:
+        setExpression(QString());
+        break;
     }
 }
 
@@ -106,9 +111,10 @@ void MainWindow::connectEditor() {
         connect(ui_.menufun[static_cast<std::size_t>(n)], &QAction::triggered, this,
                 [this, n] { on_menufun_triggered(n); });
     }
-    connect(ui_.menuexample1, &QAction::triggered, this, [this] { on_menuexample_triggered(1); });
-    connect(ui_.menuexample2, &QAction::triggered, this, [this] { on_menuexample_triggered(2); });
-    connect(ui_.menuexample3, &QAction::triggered, this, [this] { on_menuexample_triggered(3); });
+    for (std::size_t i = 0; i < ui_.menuexample.size(); ++i) {
+        connect(ui_.menuexample[i], &QAction::triggered, this,
+                [this, i] { on_menuexample_triggered(static_cast<int>(i) + 1); });
+    }
     connect(ui_.menufunclear, &QAction::triggered, this, &MainWindow::on_menufunclear_triggered);
 }
 

@@ -18,7 +18,7 @@ void MainWindow::AddGraph(const CompiledExpression& compiled) {
     PushHistory(expressionText);
     setExpression(expressionText);
     if (graphView_.options().randomColor == 1) {
-        PickRandomGraphColor();
+        graphView_.PickRandomGraphColor();
     }
 }
 
@@ -59,11 +59,10 @@ void MainWindow::plotNewGraph(QPushButton* command) {
     QCoreApplication::processEvents();
     graphView_.ShowBusy();
     AddGraph(compiled.expression);
-    graphView_.PlotGraph(graphView_.graphs().graphCount());
+    graphView_.PlotAddedGraph(graphView_.graphs().graphCount());
     command->setEnabled(true);
     graphView_.HideBusy();
     refreshFunctionList();
-    emit graphAreaDrawn();
 }
 
 void MainWindow::on_Command3_clicked() {

@@ -1,62 +1,50 @@
-// The "&Settings" menu: sample count and the four switches, each stored the moment it changes.
+// The "&Settings" menu: sample count and the switches, each stored the moment it changes.
 #include "engine/number_text.h"
-#include "settings/settings_store.h"
 #include "windows/main_window.h"
 
 #include <QAction>
 
 namespace plotmere {
 
-void MainWindow::on_menupoints_triggered() {
-    ViewOptions& options = graphView_.options();
-    const QString proposed =
-        QString::fromStdString(NumberToText(options.sampleCount, DoublePrecisionDigits));
-    if (const std::optional<TypedNumber> read =
-            askNumber("Enter new number of sample points:", proposed, SampleCountRule)) {
-        options.sampleCount = static_cast<std::int32_t>(read->value);
-        store_.WriteSettingInt("Num of Samples", options.sampleCount);
-        graphView_.RedrawAll();
-    }
-}
-
-// A switch follows its menu item's check mark (already inverted by the click) and is stored.
-void MainWindow::storeSwitch(QAction* item, std::int32_t& field, const QString& valueName) {
-    field = item->isChecked() ? 1 : 0;
-    store_.WriteSettingInt(valueName, field);
-}
-
-void MainWindow::on_menugrid_triggered() {
-    storeSwitch(ui_.menugrid, graphView_.options().showGrid, "Show Grid");
-    graphView_.RedrawAll();
-}
-
-void MainWindow::on_menuaspect_triggered() {
-    storeSwitch(ui_.menuaspect, graphView_.options().keepAspect, "Keep Aspect");
-    if (graphView_.options().keepAspect == 1) {
-        graphView_.ApplyAspect();
-        graphView_.RedrawAll();
-    }
-}
-
-void MainWindow::on_menusingular_triggered() {
-    storeSwitch(ui_.menusingular, graphView_.options().lookForSingular, "Look For Singular");
-    graphView_.RedrawAll();
-}
-
-void MainWindow::on_menurandom_triggered() {
-    storeSwitch(ui_.menurandom, graphView_.options().randomColor, "Random Color");
-    if (graphView_.options().randomColor == 1) {
-        PickRandomGraphColor();
-    }
-}
+namespace {
 
 // At start-up a stored switch of 1 checks its item and 0 unchecks it; any other value leaves
 // the item as designed (unchecked) while the field keeps the value, which counts as off.
-void MainWindow::showSwitch(QAction* item, std::int32_t value) {
+void ShowSwitch(QAction* item, std::int32_t value) {
     if (value == 1) {
         item->setChecked(true);
     } else if (value == 0) {
         item->setChecked(false);
+    }
+}
+
+} // namespace
+
+void MainWindow::on_menupoints_triggered() {
+    const QString proposed = QString::fromStdString(
+        NumberToText(graphView_.options().sampleCount, DoublePrecisionDigits));
+    if (const std::optional<TypedNumber> read =
+            askNumber("Enter new number of sample points:", proposed, SampleCountRule)) {
+        graphView_.SetSampleCount(static_cast<std::int32_t>(read->value));
+    }
+}
+
+// A switch follows its item's check mark, which the click has already inverted.
+void MainWindow::on_switchItem_triggered(const SwitchSetting& row) {
+    graphView_.SetSwitch(row, SwitchItem(ui_, row)->isChecked());
+}
+
+void MainWindow::loadSwitches() {
+    for (const SwitchSetting& row : SwitchSettings) {
+        ShowSwitch(SwitchItem(ui_, row), graphView_.LoadSwitch(row));
+    }
+}
+
+void MainWindow::connectSettingsMenu() {
+    connect(ui_.menupoints, &QAction::triggered, this, &MainWindow::on_menupoints_triggered);
+    for (const SwitchSetting& row : SwitchSettings) {
+        connect(SwitchItem(ui_, row), &QAction::triggered, this,
+                [this, &row] { on_switchItem_triggered(row); });
     }
 }
 

@@ -87,11 +87,3 @@ void MainWindow::on_menuabout_triggered() {
 }
 
 } // namespace plotmere
-
-namespace plotmere {
-
-FunctionListWindow* MainWindow::functionListWindow() const {
-    return functionList_.data();
-}
-
-} // namespace plotmere

@@ -37,7 +37,8 @@ constexpr int MeasuredLineCount = 7;
 constexpr int MinimumDuration = 2;
 constexpr int MaximumDuration = 10;
 const QString LineBreak = QStringLiteral("\r\n");
-const QString DurationSetting = QStringLiteral("Message Duration");
+// The display time in seconds, as a number text.
+constexpr TextSetting DurationSetting{"Message Duration", "4"};
 const QString DurationPrompt =
     QStringLiteral("Enter new info message display duration [2-10 seconds].");
 
@@ -132,8 +133,8 @@ MessageWindow::MessageWindow(SettingsStore& settings, InputBox& inputBox, const 
     connect(Timer1, &QTimer::timeout, this, &MessageWindow::on_Timer1_timeout);
 
     messageTicks_ = 0;
-    messageDuration_ = RoundHalfEvenSaturated(
-        TextToNumber(settings_.ReadSettingText(DurationSetting, "4").toStdString()));
+    messageDuration_ =
+        RoundHalfEvenSaturated(TextToNumber(settings_.Read(DurationSetting).toStdString()));
     Timer1->start();
 }
 
@@ -220,8 +221,8 @@ void MessageWindow::on_Text1_clicked() {
         return;
     }
     messageDuration_ = std::clamp(v, MinimumDuration, MaximumDuration);
-    settings_.WriteSettingText(DurationSetting, QString::fromStdString(NumberToText(
-                                                    messageDuration_, DoublePrecisionDigits)));
+    settings_.Write(DurationSetting,
+                    QString::fromStdString(NumberToText(messageDuration_, DoublePrecisionDigits)));
 }
 
 void MessageWindow::closeEvent(QCloseEvent* event) {

@@ -26,10 +26,10 @@ QSize MinimumOuterSize() {
 }
 
 const QScreen* ScreenOfStoredPlacement(SettingsStore& store) {
-    const std::optional<std::int32_t> left = store.StoredInt("Window Left");
-    const std::optional<std::int32_t> top = store.StoredInt("Window Top");
-    const std::optional<std::int32_t> width = store.StoredInt("Window Width");
-    const std::optional<std::int32_t> height = store.StoredInt("Window Height");
+    const std::optional<std::int32_t> left = store.StoredInt(FromTable(WindowLeftSetting.name));
+    const std::optional<std::int32_t> top = store.StoredInt(FromTable(WindowTopSetting.name));
+    const std::optional<std::int32_t> width = store.StoredInt(FromTable(WindowWidthSetting.name));
+    const std::optional<std::int32_t> height = store.StoredInt(FromTable(WindowHeightSetting.name));
     if (!left || !top || !width || !height) {
         return nullptr;
     }
@@ -53,12 +53,12 @@ QSize PlacementKeeper::laidOutSize(const QWidget& window) const {
 void PlacementKeeper::restore(QWidget& window) {
     designSize_ = window.size();
     const QSize laidOut = laidOutSize(window);
-    heightMissing_ = !store_.StoredInt("Window Height");
-    widthMissing_ = !store_.StoredInt("Window Width");
-    read_.left = store_.ReadSettingInt("Window Left", 4000);
-    read_.top = store_.ReadSettingInt("Window Top", 2000);
-    read_.height = store_.ReadSettingInt("Window Height", PixelsToTwips(laidOut.height()));
-    read_.width = store_.ReadSettingInt("Window Width", PixelsToTwips(laidOut.width()));
+    heightMissing_ = !store_.StoredInt(FromTable(WindowHeightSetting.name));
+    widthMissing_ = !store_.StoredInt(FromTable(WindowWidthSetting.name));
+    read_.left = store_.Read(WindowLeftSetting);
+    read_.top = store_.Read(WindowTopSetting);
+    read_.height = store_.Read(WindowHeightSetting, PixelsToTwips(laidOut.height()));
+    read_.width = store_.Read(WindowWidthSetting, PixelsToTwips(laidOut.width()));
     // In pixels even the largest stored numbers add up without overflow.
     const QRect stored(Twips(read_.left), Twips(read_.top), Twips(read_.width),
                        Twips(read_.height));
@@ -84,12 +84,12 @@ void PlacementKeeper::correctForFrame(QWidget& window) {
         if (heightMissing_) {
             read_.height = PixelsToTwips(laidOut.height());
             storedOuter_.setHeight(laidOut.height());
-            store_.WriteSettingInt("Window Height", read_.height);
+            store_.Write(WindowHeightSetting, read_.height);
         }
         if (widthMissing_) {
             read_.width = PixelsToTwips(laidOut.width());
             storedOuter_.setWidth(laidOut.width());
-            store_.WriteSettingInt("Window Width", read_.width);
+            store_.Write(WindowWidthSetting, read_.width);
         }
         storedOuter_ = KeepOnScreen(storedOuter_, AvailableScreens(), MinimumOuterSize());
     }
@@ -114,10 +114,11 @@ void PlacementKeeper::save(const QWidget& window) const {
     const auto twips = [](int pixels, int read) {
         return Twips(read) == pixels ? read : PixelsToTwips(pixels);
     };
-    store_.WriteSettingInts({{"Window Left", twips(outer.left(), read_.left)},
-                             {"Window Top", twips(outer.top(), read_.top)},
-                             {"Window Height", twips(outer.height(), read_.height)},
-                             {"Window Width", twips(outer.width(), read_.width)}});
+    store_.WriteSettingInts(
+        {{FromTable(WindowLeftSetting.name), twips(outer.left(), read_.left)},
+         {FromTable(WindowTopSetting.name), twips(outer.top(), read_.top)},
+         {FromTable(WindowHeightSetting.name), twips(outer.height(), read_.height)},
+         {FromTable(WindowWidthSetting.name), twips(outer.width(), read_.width)}});
 }
 
 } // namespace plotmere

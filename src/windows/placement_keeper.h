@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/setting_rows.h"
 #include "settings/window_placement.h"
 #include "widgets/window_geometry.h"
 
@@ -13,6 +14,13 @@ class QWidget;
 namespace plotmere {
 
 class SettingsStore;
+
+// The stored placement of the main window: its outer frame in twips. The size's default is the
+// window's own, measured at load.
+inline constexpr IntegerSetting WindowLeftSetting{"Window Left", 4000};
+inline constexpr IntegerSetting WindowTopSetting{"Window Top", 2000};
+inline constexpr MeasuredSetting WindowHeightSetting{"Window Height"};
+inline constexpr MeasuredSetting WindowWidthSetting{"Window Width"};
 
 // The smallest outer size of the main window.
 QSize MinimumOuterSize();

@@ -102,7 +102,7 @@ TEST_F(FunctionHistoryStoreTest, DuplicatesFromTheStoreMoveTheLastCopy) {
     Store().setValue("function 3", "A");
     Store().setValue("function 4", "C");
     Store().sync();
-    SettingsStore store;
+    SettingsStore store{testing_support::TestStoreLocation()};
     FunctionHistory history;
     history.load(store);
     ASSERT_EQ(Slots(history), Expected({"A", "B", "A", "C"}));
@@ -142,7 +142,7 @@ TEST_F(FunctionHistoryStoreTest, SaveWritesTheTenSlotsAndLoadReadsThemBack) {
     longest += "x";
     FunctionHistory saved = HistoryOf({"x^2", "1/(x*tan(2*x))"});
     saved.push(longest);
-    SettingsStore store;
+    SettingsStore store{testing_support::TestStoreLocation()};
     saved.save(store);
     EXPECT_EQ(Store().value("function 1").toString(), longest);
     EXPECT_EQ(Store().value("function 2").toString(), "x^2");
@@ -155,7 +155,7 @@ TEST_F(FunctionHistoryStoreTest, SaveWritesTheTenSlotsAndLoadReadsThemBack) {
 }
 
 TEST_F(FunctionHistoryStoreTest, LoadOnAFreshStoreCreatesTenEmptySlots) {
-    SettingsStore store;
+    SettingsStore store{testing_support::TestStoreLocation()};
     FunctionHistory history = HistoryOf({"stale"});
     history.load(store);
     EXPECT_EQ(Slots(history), Expected({}));
@@ -165,7 +165,7 @@ TEST_F(FunctionHistoryStoreTest, LoadOnAFreshStoreCreatesTenEmptySlots) {
 }
 
 TEST_F(FunctionHistoryStoreTest, AClearedHistorySavesTenEmptyValues) {
-    SettingsStore store;
+    SettingsStore store{testing_support::TestStoreLocation()};
     FunctionHistory history = HistoryOf({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"});
     history.save(store);
     history.clear();
@@ -182,7 +182,7 @@ TEST_F(FunctionHistoryStoreTest, AClearedHistorySavesTenEmptyValues) {
 }
 
 TEST_F(FunctionHistoryStoreTest, ExamplesAreTheirDefaultsOnAFreshStore) {
-    SettingsStore store;
+    SettingsStore store{testing_support::TestStoreLocation()};
     const char* defaults[] = {"x*sin(5*x)", "3*sin(0.1*x^3)", "1/(x*tan(2*x))"};
     for (int n = 1; n <= 3; ++n) {
         SCOPED_TRACE(n);
@@ -196,7 +196,7 @@ TEST_F(FunctionHistoryStoreTest, ExamplesAreTheirDefaultsOnAFreshStore) {
 }
 
 TEST_F(FunctionHistoryStoreTest, AHandEditedExampleIsReadAtEveryUse) {
-    SettingsStore store;
+    SettingsStore store{testing_support::TestStoreLocation()};
     EXPECT_EQ(ReadExample(2, store), "3*sin(0.1*x^3)");
     Store().setValue("Example 2", "exp(-x^2)");
     Store().sync();

@@ -34,7 +34,7 @@ TEST(ParameterTextTest, CaptionsNameTheParameters) {
 using ParameterStoreTest = testing_support::SettingsSandbox;
 
 TEST_F(ParameterStoreTest, AFreshStoreGivesTheDefaultsAndCreatesThem) {
-    SettingsStore store;
+    SettingsStore store{testing_support::TestStoreLocation()};
     const ParameterValues expected = {0, 1, 2, 3, 4};
     EXPECT_EQ(LoadParameters(store), expected);
     EXPECT_EQ(Store().value("parameter a").toString(), "0");
@@ -42,7 +42,7 @@ TEST_F(ParameterStoreTest, AFreshStoreGivesTheDefaultsAndCreatesThem) {
 }
 
 TEST_F(ParameterStoreTest, SavedParametersLoadBack) {
-    SettingsStore store;
+    SettingsStore store{testing_support::TestStoreLocation()};
     const ParameterValues saved = {.25f, -.5f, .1234568f, 1e-5f, -99999};
     SaveParameters(store, saved);
     EXPECT_EQ(Store().value("parameter a").toString(), ".25");
@@ -51,14 +51,21 @@ TEST_F(ParameterStoreTest, SavedParametersLoadBack) {
 }
 
 // Hand-edited values are read as the number they begin with and are not range-checked.
-TEST_F(ParameterStoreTest, HandEditedValuesReadAsTheirLeadingNumber) {
+// A text that begins with a number reads as that number; one that does not, or whose number is
+// not finite in single precision, counts as missing: the default is used and stored back.
+TEST_F(ParameterStoreTest, HandEditedValuesReadAsTheirLeadingNumberOrTheirDefault) {
     Store().setValue("parameter a", "2.5 apples");
     Store().setValue("parameter b", "nonsense");
     Store().setValue("parameter c", "123456");
     Store().setValue("parameter d", "");
-    SettingsStore store;
-    const ParameterValues expected = {2.5f, 0, 123456, 0, 4};
+    Store().setValue("parameter e", "inf");
+    SettingsStore store{testing_support::TestStoreLocation()};
+    const ParameterValues expected = {2.5f, 1, 123456, 3, 4};
     EXPECT_EQ(LoadParameters(store), expected);
+    EXPECT_EQ(Store().value("parameter a").toString(), "2.5 apples");
+    EXPECT_EQ(Store().value("parameter b").toString(), "1");
+    EXPECT_EQ(Store().value("parameter d").toString(), "3");
+    EXPECT_EQ(Store().value("parameter e").toString(), "4");
 }
 
 } // namespace

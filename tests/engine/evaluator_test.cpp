@@ -1,6 +1,7 @@
 #include "engine/compiler.h"
 #include "engine/evaluator.h"
 #include "support/engine/literal_interpreter.h"
+#include "support/engine/vocabulary_words.h"
 
 #include <gtest/gtest.h>
 
@@ -230,10 +231,10 @@ TEST(EvaluatorTest, SingleStepFunctionsAreTheCLibrarys) {
 // A function of a missing operand is worked out at run time like any other: "cot " alone is
 // cot of UndefinedValue, the same as "x cot " at x = 1e9, in all three evaluations.
 TEST(EvaluatorTest, MissingOperandsTakeTheLibrarysValues) {
-    for (const char* name : {"sqrt", "abs",    "exp",    "ln",     "log",    "sin",  "cos",  "tan",
-                             "cot",  "arcsin", "arccos", "arctan", "arccot", "sinh", "cosh", "tanh",
-                             "coth", "arsinh", "arcosh", "artanh", "arcoth", "neg"}) {
-        const std::string alone = std::string(name) + " ";
+    std::vector<std::string> names = FunctionWords();
+    names.emplace_back(SignText);
+    for (const std::string& name : names) {
+        const std::string alone = name + " ";
         const double expected = EvaluateExpression(LoadTokenList("x " + alone), AtRunTime(1e9));
         const TokenList program = LoadTokenList(alone);
         std::vector<double> block(3);

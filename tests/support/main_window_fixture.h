@@ -55,7 +55,7 @@ protected:
     // Lets `ticks` ticks of the resize timer pass (200 ms each in the program).
     int tickResizeTimer(int ticks) { return Tick(control<QTimer>("resizetimer"), ticks); }
 
-    SettingsStore store;
+    SettingsStore store{testing_support::TestStoreLocation()};
     ScriptedInputBox inputBox;
     ScriptedColorPicker colorPicker;
     std::unique_ptr<MainWindow> window;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/qt_printers.h"
+#include "support/test_store.h"
 
 #include <QSettings>
 
@@ -15,14 +16,12 @@ protected:
     void SetUp() override { ClearStore(); }
 
     static void ClearStore() {
-        QSettings store(QSettings::NativeFormat, QSettings::UserScope, "Veldrake Plotmere");
+        QSettings store = TestStore();
         store.clear();
         store.sync();
     }
 
-    static QSettings Store() {
-        return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Veldrake Plotmere");
-    }
+    static QSettings Store() { return TestStore(); }
 };
 
 } // namespace plotmere::testing_support

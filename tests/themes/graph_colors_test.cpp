@@ -92,7 +92,7 @@ TEST(GraphColorsTest, DistanceIsManhattanOverTheComponents) {
 using GraphColorSettingsTest = testing_support::SettingsSandbox;
 
 TEST_F(GraphColorSettingsTest, AFirstRunStoresTheDefaultsAsColourIntegers) {
-    SettingsStore store;
+    SettingsStore store{testing_support::TestStoreLocation()};
     EXPECT_EQ(ReadGraphColors(store), GraphColors{});
     EXPECT_EQ(Store().value("color back").toInt(), 16777215);
     EXPECT_EQ(Store().value("color axis").toInt(), 16744576);
@@ -101,7 +101,7 @@ TEST_F(GraphColorSettingsTest, AFirstRunStoresTheDefaultsAsColourIntegers) {
 }
 
 TEST_F(GraphColorSettingsTest, WrittenColoursReadBack) {
-    SettingsStore store;
+    SettingsStore store{testing_support::TestStoreLocation()};
     WriteGraphColors(DarkPreset(), store);
     EXPECT_EQ(Store().value("color back").toInt(), 0x202020);
     EXPECT_EQ(Store().value("color graph").toInt(), 0xE6E6E6);
@@ -119,7 +119,7 @@ TEST_F(GraphColorSettingsTest, WrittenColoursReadBack) {
 }
 
 TEST_F(GraphColorSettingsTest, HandEditedValuesKeepTheirLowTwentyFourBits) {
-    SettingsStore store;
+    SettingsStore store{testing_support::TestStoreLocation()};
     Store().setValue("color back", 0x7F202020);   // junk in the upper byte
     Store().setValue("color axis", -1);           // every bit set
     Store().setValue("color graph", -16777216);   // only the upper byte set

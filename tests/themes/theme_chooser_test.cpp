@@ -89,7 +89,7 @@ protected:
         }
     }
 
-    SettingsStore store;
+    SettingsStore store{testing_support::TestStoreLocation()};
     ColorTheme current;
     std::unique_ptr<ThemeChooser> chooser;
     std::vector<ClickableLabel*> entries;

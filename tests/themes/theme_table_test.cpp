@@ -160,7 +160,7 @@ protected:
         return current;
     }
 
-    SettingsStore store;
+    SettingsStore store{testing_support::TestStoreLocation()};
 };
 
 TEST_F(ThemeTableTest, TheFortySixNamesAreDistinctAndInTableOrder) {

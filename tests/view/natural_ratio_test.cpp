@@ -173,5 +173,29 @@ TEST(ApplyAspectTest, HandEditedNonFiniteRangesDoNotFail) {
     EXPECT_GT(reversed.Ymax, reversed.Ymin);
 }
 
+// An x span near the single-precision limit would give a y range beyond it, which could not be
+// stored as a number that reads back: the y range stays as it was instead.
+TEST(ApplyAspectTest, AYRangeBeyondSinglePrecisionLeavesTheYRangeAsItWas) {
+    struct Case {
+        ViewRange range;
+        double ratio;
+    };
+    const Case cases[] = {
+        {{-3.4e38f, 3.4e38f, -5, 6}, 0.75},
+        {{-3.4e38f, 3.4e38f, -5, 5}, 0.75}, // symmetric
+        {{-1e38f, 3.4e38f, 3e38f, 3.2e38f}, 2.0},
+    };
+    for (const Case& c : cases) {
+        ViewRange range = c.range;
+        ApplyAspect(range, c.ratio);
+        EXPECT_EQ(range.Ymin, c.range.Ymin);
+        EXPECT_EQ(range.Ymax, c.range.Ymax);
+        ViewRange fromTop = c.range;
+        ApplyAspectFromTop(fromTop, c.ratio);
+        EXPECT_TRUE(std::isfinite(fromTop.Ymin));
+        EXPECT_EQ(fromTop.Ymax, c.range.Ymax);
+    }
+}
+
 } // namespace
 } // namespace plotmere

@@ -1,4 +1,5 @@
 #include "support/main_window_fixture.h"
+#include "support/main_window_state.h"
 #include "windows/window_test_helpers.h"
 
 #include "themes/graph_colors.h"
@@ -14,6 +15,8 @@
 namespace plotmere {
 namespace {
 
+using namespace testing_support;
+
 using testing_support::CountPixels;
 using testing_support::PixelIs;
 using testing_support::RunDelayedReplot;
@@ -28,7 +31,7 @@ protected:
         }
         // Redraws are counted from here on: let the replot armed by loading run first.
         RunDelayedReplot(*window);
-        redraws = std::make_unique<QSignalSpy>(window.get(), &MainWindow::graphAreaDrawn);
+        redraws = std::make_unique<QSignalSpy>(&ViewOf(*window), &GraphView::drawn);
     }
 
     static int Stored(const char* name) { return Store().value(name).toInt(); }
@@ -62,7 +65,7 @@ TEST_F(MainWindowColorsTest, SwatchOpensThePickerOnItsColourAndStoresThePick) {
         QTest::mouseClick(control<ClickableLabel>(row.swatch), Qt::LeftButton);
         ASSERT_FALSE(colorPicker.openedWith.empty()) << row.valueName;
         EXPECT_EQ(colorPicker.openedWith.back(), row.defaultColor) << row.valueName;
-        EXPECT_EQ(window->graphColors().*row.field, picked) << row.valueName;
+        EXPECT_EQ(ViewOf(*window).colors().*row.field, picked) << row.valueName;
         EXPECT_EQ(Stored(row.valueName), 0x563412) << row.valueName; // red in the low byte
         EXPECT_EQ(ShownBackground(control<ClickableLabel>(row.swatch)), picked) << row.valueName;
         EXPECT_EQ(redraws->size(), row.redraws ? 1 : 0) << row.valueName;
@@ -77,7 +80,7 @@ TEST_F(MainWindowColorsTest, NewBackgroundRepaintsTheAreaWithItsGrid) {
     const ColorValue back = Rgb(0x336699);
     colorPicker.pickNext(back);
     QTest::mouseClick(control<ClickableLabel>("labcback"), Qt::LeftButton);
-    EXPECT_EQ(window->graphColors().gridColor, Rgb(0x477A85)); // 33+20, 66+20, 99-20
+    EXPECT_EQ(ViewOf(*window).colors().gridColor, Rgb(0x477A85)); // 33+20, 66+20, 99-20
     EXPECT_TRUE(PixelIs(picture(), 0, 0, back));
     EXPECT_EQ(CountPixels(picture(), Rgb(0xFFFFFF)), 0);
     EXPECT_EQ(CountPixels(picture(), Rgb(0xEBEBEB)), 0);
@@ -106,7 +109,7 @@ TEST_F(MainWindowColorsTest, CancelKeepsTheColourButStoresItAgain) {
         }
         QTest::mouseClick(control<ClickableLabel>(row.swatch),
                           Qt::LeftButton); // nothing picked: Cancel
-        EXPECT_EQ(window->graphColors().*row.field, row.defaultColor) << row.valueName;
+        EXPECT_EQ(ViewOf(*window).colors().*row.field, row.defaultColor) << row.valueName;
         EXPECT_EQ(Stored(row.valueName), static_cast<int>(row.defaultColor)) << row.valueName;
         EXPECT_EQ(ShownBackground(control<ClickableLabel>(row.swatch)), row.defaultColor)
             << row.valueName;
@@ -120,12 +123,12 @@ TEST_F(MainWindowColorsTest, NextGraphColourChangesNoPixel) {
     QTest::mouseClick(control<ClickableLabel>("labcgraph"), Qt::LeftButton);
     EXPECT_EQ(redraws->size(), 0);
     EXPECT_TRUE(picture() == before);
-    EXPECT_EQ(window->graphColors().nextGraphColor, Rgb(0xFF0000));
+    EXPECT_EQ(ViewOf(*window).colors().nextGraphColor, Rgb(0xFF0000));
 }
 
 TEST_F(MainWindowColorsTest, DarkPresetSetsAllFourColoursAndRedraws) {
     QTest::mouseClick(control<ClickableLabel>("labcolordark"), Qt::LeftButton);
-    const GraphColors& colors = window->graphColors();
+    const GraphColors& colors = ViewOf(*window).colors();
     EXPECT_EQ(colors.backColor, Rgb(0x202020));
     EXPECT_EQ(colors.axisColor, Rgb(0x8080FF));
     EXPECT_EQ(colors.nextGraphColor, Rgb(0xE6E6E6));
@@ -152,12 +155,12 @@ TEST_F(MainWindowColorsTest, DarkPresetRedrawsPlottedGraphsInTheirOwnColours) {
     QTest::mouseClick(control<ClickableLabel>("labcgraph"), Qt::LeftButton);
     control<QLineEdit>("inputfunc")->setText("x");
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
-    ASSERT_EQ(window->graphList().graphCount(), 1);
+    ASSERT_EQ(ViewOf(*window).graphs().graphCount(), 1);
     const int graphPixels = CountPixels(picture(), Rgb(0x0000FF));
     ASSERT_GT(graphPixels, 0);
 
     QTest::mouseClick(control<ClickableLabel>("labcolordark"), Qt::LeftButton);
-    EXPECT_EQ(window->graphColors().nextGraphColor, Rgb(0xE6E6E6));
+    EXPECT_EQ(ViewOf(*window).colors().nextGraphColor, Rgb(0xE6E6E6));
     EXPECT_GT(CountPixels(picture(), Rgb(0x0000FF)), graphPixels / 2);
     EXPECT_EQ(CountPixels(picture(), Rgb(0xE6E6E6)), 0);
     EXPECT_TRUE(PixelIs(picture(), 0, 0, Rgb(0x202020)));
@@ -179,7 +182,7 @@ TEST_F(MainWindowColorsTest, LightPresetRestoresTheDefaults) {
     QTest::mouseClick(control<ClickableLabel>("labcolordark"), Qt::LeftButton);
     redraws->clear();
     QTest::mouseClick(control<ClickableLabel>("labcolorlight"), Qt::LeftButton);
-    EXPECT_EQ(window->graphColors(), LightPreset());
+    EXPECT_EQ(ViewOf(*window).colors(), LightPreset());
     EXPECT_EQ(Stored("color back"), 16777215);
     EXPECT_EQ(Stored("color axis"), 16744576);
     EXPECT_EQ(Stored("color graph"), 0);
@@ -198,7 +201,7 @@ TEST_F(MainWindowColorsTest, LightPresetRestoresTheDefaults) {
 TEST_F(MainWindowColorsTest, PresetReplacesTheNextColourInRandomMode) {
     control<QAction>("menurandom")->trigger();
     QTest::mouseClick(control<ClickableLabel>("labcolordark"), Qt::LeftButton);
-    EXPECT_EQ(window->graphColors().nextGraphColor, Rgb(0xE6E6E6));
+    EXPECT_EQ(ViewOf(*window).colors().nextGraphColor, Rgb(0xE6E6E6));
     EXPECT_EQ(Stored("color graph"), 15132390);
 }
 

@@ -1,4 +1,5 @@
 #include "support/main_window_fixture.h"
+#include "support/main_window_state.h"
 
 #include "editor/keypad_keys.h"
 #include "editor/parameters.h"
@@ -14,6 +15,8 @@
 namespace plotmere {
 namespace {
 
+using namespace testing_support;
+
 class MainWindowEditorTest : public testing_support::MainWindowFixture {
 protected:
     void press(const char* key) { QTest::mouseClick(control<ClickableLabel>(key), Qt::LeftButton); }
@@ -23,10 +26,11 @@ protected:
         QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
     }
 
+    // The history as stored, which follows every change of it.
     QStringList history() const {
         QStringList texts;
         for (int n = 1; n <= 10; ++n) {
-            texts << window->functionHistory().slot(n);
+            texts << Store().value(QString("function %1").arg(n)).toString();
         }
         while (!texts.isEmpty() && texts.last().isEmpty()) {
             texts.removeLast();
@@ -34,10 +38,7 @@ protected:
         return texts;
     }
 
-    QString shownMessage() const {
-        const MessageWindow* message = window->messages().window();
-        return message ? message->findChild<QPlainTextEdit*>("Text1")->toPlainText() : QString();
-    }
+    QString shownMessage() const { return ShownMessage(); }
 };
 
 TEST_F(MainWindowEditorTest, KeysAppendAtTheEndWhateverTheCaret) {
@@ -110,16 +111,16 @@ TEST_F(MainWindowEditorTest, ScientificNumbersFromNumAndParametersCanBePlotted) 
     ASSERT_EQ(control<QLineEdit>("inputfunc")->text(), "x+1E-05");
     QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
     EXPECT_EQ(shownMessage(), "");
-    ASSERT_EQ(window->graphList().graphCount(), 1);
-    EXPECT_EQ(window->graphList().graph(1).expression.postfixText, "x 1e-05 + ");
+    ASSERT_EQ(ViewOf(*window).graphs().graphCount(), 1);
+    EXPECT_EQ(ViewOf(*window).graphs().graph(1).expression.postfixText, "x 1e-05 + ");
 
     Store().setValue("parameter d", "1E+08");
     restartWindow();
     EXPECT_EQ(control<ClickableLabel>("qqd")->text(), "d=1E+08");
     plot("d*x");
     EXPECT_EQ(shownMessage(), "");
-    ASSERT_EQ(window->graphList().graphCount(), 1);
-    EXPECT_EQ(window->graphList().graph(1).expression.postfixText, "1E+08 x * ");
+    ASSERT_EQ(ViewOf(*window).graphs().graphCount(), 1);
+    EXPECT_EQ(ViewOf(*window).graphs().graph(1).expression.postfixText, "1E+08 x * ");
 }
 
 TEST_F(MainWindowEditorTest, ParameterLabelsShowStoreAndRestoreTheirValues) {
@@ -160,7 +161,7 @@ TEST_F(MainWindowEditorTest, ParameterCaptionsTooWideForTheirLabelShowWhole) {
         inputBox.answerNext(value);
         press("qqd");
         EXPECT_TRUE(label->text().startsWith("d=")) << label->text().toStdString();
-        EXPECT_EQ(label->text(), "d=" + ParameterText(window->parameters()[3]));
+        EXPECT_EQ(label->text(), "d=" + Store().value("parameter d").toString());
         EXPECT_TRUE(fitsWhole()) << "shown in " << label->font().pointSizeF() << " points";
         EXPECT_GE(label->font().pointSizeF(), 4.5);
     }
@@ -186,10 +187,10 @@ TEST_F(MainWindowEditorTest, ANewParameterReachesOnlyNewGraphs) {
     inputBox.answerNext("3");
     press("qqa");
     plot("a");
-    EXPECT_EQ(window->graphList().graph(1).expression.postfixText, "0 ");
-    EXPECT_EQ(window->graphList().graph(2).expression.postfixText, "3 ");
+    EXPECT_EQ(ViewOf(*window).graphs().graph(1).expression.postfixText, "0 ");
+    EXPECT_EQ(ViewOf(*window).graphs().graph(2).expression.postfixText, "3 ");
     QTest::mouseClick(control<ClickableLabel>("labxzoomin"), Qt::LeftButton); // a full redraw
-    EXPECT_EQ(window->graphList().graph(1).expression.postfixText, "0 ");
+    EXPECT_EQ(ViewOf(*window).graphs().graph(1).expression.postfixText, "0 ");
 }
 
 TEST_F(MainWindowEditorTest, HistoryKeepsTheTenMostRecentExpressionsUnique) {
@@ -242,7 +243,7 @@ TEST_F(MainWindowEditorTest, HistoryItemsAndExamplesFillTheBoxWithoutPlotting) {
     Store().setValue("Example 3", "tan(x)");
     control<QAction>("menuexample3")->trigger();
     EXPECT_EQ(control<QLineEdit>("inputfunc")->text(), "tan(x)");
-    EXPECT_EQ(window->graphList().graphCount(), 1);
+    EXPECT_EQ(ViewOf(*window).graphs().graphCount(), 1);
     EXPECT_EQ(history(), QStringList({"x^2"}));
 }
 

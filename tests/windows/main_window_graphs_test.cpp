@@ -1,4 +1,5 @@
 #include "support/main_window_fixture.h"
+#include "support/main_window_state.h"
 
 #include "view/drawing_units.h"
 #include "view/function_list_window.h"
@@ -19,6 +20,8 @@
 namespace plotmere {
 namespace {
 
+using namespace testing_support;
+
 class MainWindowGraphsTest : public testing_support::MainWindowFixture {
 protected:
     void type(const QString& expression) { control<QLineEdit>("inputfunc")->setText(expression); }
@@ -27,8 +30,8 @@ protected:
     // The pixel where the plane's point (x, y) is drawn with the current view.
     QRgb pixelAt(double x, double y) const {
         const QImage image = picture();
-        const ViewRange& range = window->viewRange();
-        const std::int32_t n = UsableSampleCount(window->viewOptions().sampleCount);
+        const ViewRange& range = ViewOf(*window).range();
+        const std::int32_t n = UsableSampleCount(ViewOf(*window).options().sampleCount);
         const PixelMapping map(DrawingUnits::ForSampleCount(n), image.width(), image.height());
         const int column = map.column(static_cast<float>(XUnits(x, range, n)));
         const int row = map.row(static_cast<float>(YUnits(y, range)));
@@ -47,7 +50,7 @@ protected:
     }
 
     QString shownMessage() const {
-        const MessageWindow* message = window->messages().window();
+        const MessageWindow* message = ShownMessageWindow();
         if (!message) {
             return QString();
         }
@@ -59,7 +62,7 @@ protected:
 
 TEST_F(MainWindowGraphsTest, StartsWithAnEmptyAreaAndGraphNumberOne) {
     EXPECT_EQ(control<QPushButton>("Command2")->text(), "Add Graph #1");
-    EXPECT_EQ(window->graphList().graphCount(), 0);
+    EXPECT_EQ(ViewOf(*window).graphs().graphCount(), 0);
     EXPECT_EQ(pixelsOf(Black), 0);
     EXPECT_EQ(pixelAt(0, 2.5), 0xFF8080FF) << "the y axis";
     EXPECT_EQ(pixelAt(2.5, 0), 0xFF8080FF) << "the x axis";
@@ -75,11 +78,11 @@ TEST_F(MainWindowGraphsTest, AddGraphOverlaysEachGraphAndCountsOn) {
     type("x");
     click(control<QPushButton>("Command2"));
     EXPECT_EQ(control<QPushButton>("Command2")->text(), "Add Graph #4");
-    ASSERT_EQ(window->graphList().graphCount(), 3);
+    ASSERT_EQ(ViewOf(*window).graphs().graphCount(), 3);
     EXPECT_EQ(pixelAt(-3, 0.5), Black);
     EXPECT_EQ(pixelAt(-3, -1), Black);
     EXPECT_EQ(pixelAt(-3, -3), Black);
-    EXPECT_EQ(window->graphList().graph(2).expression.expressionText, "-1");
+    EXPECT_EQ(ViewOf(*window).graphs().graph(2).expression.expressionText, "-1");
 }
 
 TEST_F(MainWindowGraphsTest, NewGraphStartsAFreshList) {
@@ -87,8 +90,8 @@ TEST_F(MainWindowGraphsTest, NewGraphStartsAFreshList) {
     click(control<QPushButton>("Command2"));
     type("0.5");
     click(control<QPushButton>("Command1"));
-    ASSERT_EQ(window->graphList().graphCount(), 1);
-    EXPECT_EQ(window->graphList().graph(1).expression.expressionText, "0.5");
+    ASSERT_EQ(ViewOf(*window).graphs().graphCount(), 1);
+    EXPECT_EQ(ViewOf(*window).graphs().graph(1).expression.expressionText, "0.5");
     EXPECT_EQ(pixelAt(-2.5, -2.5), 0xFFFFFFFF) << "the first graph is gone";
     EXPECT_EQ(pixelAt(-3, 0.5), Black);
     EXPECT_EQ(control<QPushButton>("Command2")->text(), "Add Graph #2");
@@ -100,7 +103,7 @@ TEST_F(MainWindowGraphsTest, NewGraphWithAnInvalidExpressionLeavesAnEmptyArea) {
     type("sin(x");
     click(control<QPushButton>("Command1"));
     EXPECT_EQ(shownMessage(), "Incorrect function expression.\nImproper use of brackets.");
-    EXPECT_EQ(window->graphList().graphCount(), 0);
+    EXPECT_EQ(ViewOf(*window).graphs().graphCount(), 0);
     EXPECT_EQ(control<QPushButton>("Command2")->text(), "Add Graph #1");
     EXPECT_EQ(pixelsOf(Black), 0);
     EXPECT_EQ(control<QLineEdit>("inputfunc")->text(), "sin(x") << "the user's text stays";
@@ -113,7 +116,7 @@ TEST_F(MainWindowGraphsTest, AddGraphWithAnInvalidExpressionChangesNothing) {
     type("   ");
     click(control<QPushButton>("Command2"));
     EXPECT_EQ(shownMessage(), "Function expression is empty.");
-    EXPECT_EQ(window->graphList().graphCount(), 1);
+    EXPECT_EQ(ViewOf(*window).graphs().graphCount(), 1);
     EXPECT_EQ(picture(), before);
     EXPECT_EQ(control<QPushButton>("Command2")->text(), "Add Graph #2");
 }
@@ -138,10 +141,10 @@ TEST_F(MainWindowGraphsTest, EnterAddsAGraphAndEscClearsThemAll) {
     QTest::keyClick(control<QLineEdit>("inputfunc"), Qt::Key_Return);
     QTest::keyClicks(control<QLineEdit>("inputfunc"), "+1");
     QTest::keyClick(control<QLineEdit>("inputfunc"), Qt::Key_Enter);
-    ASSERT_EQ(window->graphList().graphCount(), 2);
-    EXPECT_EQ(window->graphList().graph(2).expression.expressionText, "2*x+1");
+    ASSERT_EQ(ViewOf(*window).graphs().graphCount(), 2);
+    EXPECT_EQ(ViewOf(*window).graphs().graph(2).expression.expressionText, "2*x+1");
     QTest::keyClick(control<QLineEdit>("inputfunc"), Qt::Key_Escape);
-    EXPECT_EQ(window->graphList().graphCount(), 0);
+    EXPECT_EQ(ViewOf(*window).graphs().graphCount(), 0);
     EXPECT_EQ(control<QPushButton>("Command2")->text(), "Add Graph #1");
     EXPECT_EQ(pixelsOf(Black), 0);
 }
@@ -173,17 +176,17 @@ TEST_F(MainWindowGraphsTest, RedrawKeepsEveryGraphInItsOwnColour) {
 
 TEST_F(MainWindowGraphsTest, RandomColourModeDrawsEachGraphInTheColourChosenBefore) {
     control<QAction>("menurandom")->trigger();
-    ASSERT_EQ(window->viewOptions().randomColor, 1);
+    ASSERT_EQ(ViewOf(*window).options().randomColor, 1);
     for (int i = 0; i < 5; ++i) {
-        const ColorValue chosen = window->graphColors().nextGraphColor;
+        const ColorValue chosen = ViewOf(*window).colors().nextGraphColor;
         type(QString::number(i));
         click(control<QPushButton>("Command2"));
-        EXPECT_EQ(window->graphList().graph(i + 1).graphColor, chosen);
-        const ColorValue next = window->graphColors().nextGraphColor;
-        for (int g = 1; g <= window->graphList().graphCount(); ++g) {
-            EXPECT_GE(ColorDistance(next, window->graphList().graph(g).graphColor), 30);
+        EXPECT_EQ(ViewOf(*window).graphs().graph(i + 1).graphColor, chosen);
+        const ColorValue next = ViewOf(*window).colors().nextGraphColor;
+        for (int g = 1; g <= ViewOf(*window).graphs().graphCount(); ++g) {
+            EXPECT_GE(ColorDistance(next, ViewOf(*window).graphs().graph(g).graphColor), 30);
         }
-        EXPECT_GE(ColorDistance(next, window->graphColors().backColor), 30);
+        EXPECT_GE(ColorDistance(next, ViewOf(*window).colors().backColor), 30);
     }
 }
 
@@ -193,8 +196,8 @@ TEST_F(MainWindowGraphsTest, ManyGraphsInRandomColourModeStillFinish) {
         type("1");
         click(control<QPushButton>("Command2"));
     }
-    EXPECT_EQ(window->graphList().graphCount(), 300);
-    EXPECT_NE(window->graphColors().nextGraphColor, window->graphColors().backColor);
+    EXPECT_EQ(ViewOf(*window).graphs().graphCount(), 300);
+    EXPECT_NE(ViewOf(*window).colors().nextGraphColor, ViewOf(*window).colors().backColor);
 }
 
 TEST_F(MainWindowGraphsTest, ClicksDuringARedrawNeitherCrashNorLoseGraphs) {
@@ -205,22 +208,22 @@ TEST_F(MainWindowGraphsTest, ClicksDuringARedrawNeitherCrashNorLoseGraphs) {
     type("0.5");
     QTimer::singleShot(0, window.get(), [&] { click(control<QPushButton>("Command2")); });
     QTest::mouseClick(control<ClickableLabel>("labxzoomin"), Qt::LeftButton);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window->graphList().graphCount() == 2; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ViewOf(*window).graphs().graphCount() == 2; }));
     QTest::mouseClick(control<ClickableLabel>("labxzoomout"), Qt::LeftButton);
     EXPECT_EQ(pixelAt(-1, 0.5), Black);
     EXPECT_EQ(pixelAt(-1, -1), Black);
 
     QTimer::singleShot(0, window.get(), [&] { click(control<QPushButton>("Command1")); });
     QTest::mouseClick(control<ClickableLabel>("labxzoomin"), Qt::LeftButton);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window->graphList().graphCount() == 1; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ViewOf(*window).graphs().graphCount() == 1; }));
 }
 
 TEST_F(MainWindowGraphsTest, AFailedNewGraphEmptiesTheOpenFunctionList) {
     type("x");
     click(control<QPushButton>("Command2"));
     click(control<QPushButton>("Command5"));
-    ASSERT_NE(window->functionListWindow(), nullptr);
-    auto* grid = window->functionListWindow()->findChild<QTableWidget*>("Grid1");
+    ASSERT_NE(OpenFunctionList(), nullptr);
+    auto* grid = OpenFunctionList()->findChild<QTableWidget*>("Grid1");
     ASSERT_NE(grid, nullptr);
     ASSERT_NE(grid->item(1, 1), nullptr);
     EXPECT_EQ(grid->item(1, 1)->text(), "y=x");
@@ -248,7 +251,7 @@ TEST_F(MainWindowGraphsTest, AGraphAddedDuringARedrawLiesOverTheOlderOnes) {
     inject.setInterval(0);
     QObject::connect(&inject, &QTimer::timeout, [&] {
         // The redraw's reset has happened when the area shows nothing but grid and axes.
-        if (!injected && window->graphList().graphCount() == 1 &&
+        if (!injected && ViewOf(*window).graphs().graphCount() == 1 &&
             testing_support::ShowsEmptyArea(*window)) {
             injected = true;
             click(control<QPushButton>("Command2"));
@@ -259,7 +262,7 @@ TEST_F(MainWindowGraphsTest, AGraphAddedDuringARedrawLiesOverTheOlderOnes) {
     inject.stop();
 
     ASSERT_TRUE(injected) << "the redraw never yielded with a cleared area";
-    ASSERT_EQ(window->graphList().graphCount(), 2);
+    ASSERT_EQ(ViewOf(*window).graphs().graphCount(), 2);
     EXPECT_EQ(pixelAt(0.5, 0.5), 0xFF00A000) << "graph 1 was drawn over graph 2";
     EXPECT_EQ(pixelAt(-1, -1), 0xFF00A000);
 }

@@ -1,4 +1,5 @@
 #include "support/main_window_fixture.h"
+#include "support/main_window_state.h"
 
 #include "widgets/clickable_label.h"
 #include "windows/message_window.h"
@@ -11,6 +12,8 @@
 namespace plotmere {
 namespace {
 
+using namespace testing_support;
+
 // Range labels and zoom labels, clicked as a user would, with the natural aspect ratio off
 // unless a test turns it on.
 class MainWindowRangesTest : public testing_support::MainWindowFixture {
@@ -18,7 +21,7 @@ protected:
     void SetUp() override {
         MainWindowFixture::SetUp();
         control<QAction>("menuaspect")->trigger();
-        ASSERT_EQ(window->viewOptions().keepAspect, 0);
+        ASSERT_EQ(ViewOf(*window).options().keepAspect, 0);
     }
 
     void clickLabel(ClickableLabel* label) { QTest::mouseClick(label, Qt::LeftButton); }
@@ -54,7 +57,7 @@ protected:
     }
 
     QString shownMessage() const {
-        const MessageWindow* message = window->messages().window();
+        const MessageWindow* message = ShownMessageWindow();
         return message ? message->findChild<QPlainTextEdit*>("Text1")->toPlainText() : QString();
     }
 };
@@ -77,7 +80,7 @@ TEST_F(MainWindowRangesTest, EachRangeLabelAsksWithItsOwnPrompt) {
 }
 
 TEST_F(MainWindowRangesTest, AnAcceptedValueIsStoredShownAndDrawn) {
-    QSignalSpy redraws(window.get(), &MainWindow::graphAreaDrawn);
+    QSignalSpy redraws(&ViewOf(*window), &GraphView::drawn);
     answer(control<ClickableLabel>("labxmin"), "0.5");
     EXPECT_EQ(control<ClickableLabel>("labxmin")->text(), ".5");
     EXPECT_EQ(Store().value("x min").toString(), ".5");
@@ -86,8 +89,8 @@ TEST_F(MainWindowRangesTest, AnAcceptedValueIsStoredShownAndDrawn) {
     answer(control<ClickableLabel>("labxmin"), "8");
     EXPECT_EQ(labels().section(' ', 0, 1), "8 9");
     answer(control<ClickableLabel>("labymax"), "-5");
-    EXPECT_EQ(window->viewRange().Ymax, -5);
-    EXPECT_EQ(window->viewRange().Ymin, -6);
+    EXPECT_EQ(ViewOf(*window).range().Ymax, -5);
+    EXPECT_EQ(ViewOf(*window).range().Ymin, -6);
     EXPECT_EQ(storedRange(), labels());
 }
 
@@ -110,14 +113,14 @@ TEST_F(MainWindowRangesTest, ALongRangeValueIsShownWhole) {
 }
 
 TEST_F(MainWindowRangesTest, NonCanonicalAnswersAndCancelChangeNothingSilently) {
-    QSignalSpy redraws(window.get(), &MainWindow::graphAreaDrawn);
+    QSignalSpy redraws(&ViewOf(*window), &GraphView::drawn);
     const QString before = labels();
     for (const char* typed : {"0.50", "+5", "1e2", "007", " 5", "five", ""}) {
         answer(control<ClickableLabel>("labxmax"), typed);
     }
     EXPECT_EQ(labels(), before);
     EXPECT_EQ(redraws.size(), 0);
-    EXPECT_EQ(window->messages().window(), nullptr);
+    EXPECT_EQ(ShownMessageWindow(), nullptr);
 }
 
 TEST_F(MainWindowRangesTest, ValuesBeyondTheLimitGiveTheMessage) {
@@ -136,7 +139,7 @@ TEST_F(MainWindowRangesTest, ZoomingAlongXHalvesAndDoublesAroundTheCentre) {
     EXPECT_EQ(labels().section(' ', 0, 1), "-1.75 1.75");
     clickLabel(control<ClickableLabel>("labxzoomin"));
     EXPECT_EQ(labels().section(' ', 0, 1), "-.75 .75");
-    QSignalSpy redraws(window.get(), &MainWindow::graphAreaDrawn);
+    QSignalSpy redraws(&ViewOf(*window), &GraphView::drawn);
     clickLabel(control<ClickableLabel>("labxzoomin"));
     EXPECT_EQ(labels().section(' ', 0, 1), "-.75 .75");
     EXPECT_EQ(redraws.size(), 0) << "a refused zoom does not redraw";
@@ -152,11 +155,11 @@ TEST_F(MainWindowRangesTest, ZoomingOutAlongY) {
 
 TEST_F(MainWindowRangesTest, WithTheAspectOnAZoomKeepsTheRatio) {
     control<QAction>("menuaspect")->trigger();
-    ASSERT_EQ(window->viewOptions().keepAspect, 1);
+    ASSERT_EQ(ViewOf(*window).options().keepAspect, 1);
     const double ratio = static_cast<double>(control<GraphCanvas>("grafik")->height()) /
                          control<GraphCanvas>("grafik")->width();
     clickLabel(control<ClickableLabel>("labyzoomin"));
-    const ViewRange& range = window->viewRange();
+    const ViewRange& range = ViewOf(*window).range();
     EXPECT_EQ(range.Xmin, -3.5f);
     EXPECT_EQ(range.Xmax, 3.5f);
     const double expectedYmax = std::floor((range.Ymin + 7.0 * ratio) * 100) / 100;
@@ -170,8 +173,8 @@ TEST_F(MainWindowRangesTest, WithTheAspectOnAnEditedTopMovesTheBottom) {
                          control<GraphCanvas>("grafik")->width();
     answer(control<ClickableLabel>("labymax"), "6");
     const double expectedYmin = std::floor((6 - 14 * ratio) * 100) / 100 + 0.01;
-    EXPECT_NEAR(window->viewRange().Ymin, expectedYmin, 1e-5);
-    EXPECT_EQ(window->viewRange().Ymax, 6);
+    EXPECT_NEAR(ViewOf(*window).range().Ymin, expectedYmin, 1e-5);
+    EXPECT_EQ(ViewOf(*window).range().Ymax, 6);
 }
 
 TEST_F(MainWindowRangesTest, RangesSurviveARestart) {

@@ -1,4 +1,5 @@
 #include "support/main_window_fixture.h"
+#include "support/main_window_state.h"
 #include "windows/window_test_helpers.h"
 
 #include "engine/number_text.h"
@@ -20,6 +21,8 @@
 namespace plotmere {
 namespace {
 
+using namespace testing_support;
+
 using testing_support::CountPixels;
 using testing_support::RunDelayedReplot;
 using testing_support::ShownBackground;
@@ -29,17 +32,17 @@ protected:
     // Redraws are counted from here on, once the replot armed by loading has run.
     void CountRedrawsFromNow() {
         RunDelayedReplot(*window);
-        redraws = std::make_unique<QSignalSpy>(window.get(), &MainWindow::graphAreaDrawn);
+        redraws = std::make_unique<QSignalSpy>(&ViewOf(*window), &GraphView::drawn);
     }
 
     static QVariant Stored(const char* name) { return Store().value(name); }
 
     int GridPixels() const {
-        return CountPixels(picture(), DeriveGridColor(window->graphColors().backColor));
+        return CountPixels(picture(), DeriveGridColor(ViewOf(*window).colors().backColor));
     }
 
     QString ShownMessage() const {
-        MessageWindow* message = window->messages().window();
+        MessageWindow* message = ShownMessageWindow();
         if (!message) {
             return QString();
         }
@@ -67,10 +70,10 @@ TEST_F(MainWindowSettingsMenuTest, SampleCountPromptProposesTheCurrentCount) {
     EXPECT_EQ(inputBox.questions[0].proposed, "10000");
 
     // 150 rounds to 200 before the range test.
-    EXPECT_EQ(window->viewOptions().sampleCount, 200);
+    EXPECT_EQ(ViewOf(*window).options().sampleCount, 200);
     EXPECT_EQ(Stored("Num of Samples").toInt(), 200);
     EXPECT_EQ(redraws->size(), 1);
-    EXPECT_EQ(window->messages().window(), nullptr);
+    EXPECT_EQ(ShownMessageWindow(), nullptr);
 
     control<QAction>("menupoints")->trigger(); // cancelled: only to see the proposal
     ASSERT_EQ(inputBox.questions.size(), 2u);
@@ -86,7 +89,7 @@ TEST_F(MainWindowSettingsMenuTest, AcceptedCountsAreRoundedToHundreds) {
         redraws->clear();
         inputBox.answerNext(answer);
         control<QAction>("menupoints")->trigger();
-        EXPECT_EQ(window->viewOptions().sampleCount, count) << answer;
+        EXPECT_EQ(ViewOf(*window).options().sampleCount, count) << answer;
         EXPECT_EQ(Stored("Num of Samples").toInt(), count) << answer;
         EXPECT_EQ(redraws->size(), 1) << answer;
         // Drawn in the units of the new count.
@@ -100,9 +103,9 @@ TEST_F(MainWindowSettingsMenuTest, CountOutOfRangeShowsTheMessageAndChangesNothi
         redraws->clear();
         inputBox.answerNext(answer);
         control<QAction>("menupoints")->trigger();
-        ASSERT_NE(window->messages().window(), nullptr) << answer;
+        ASSERT_NE(ShownMessageWindow(), nullptr) << answer;
         EXPECT_EQ(ShownMessage(), "Out of allowed range [200 to 100000].") << answer;
-        EXPECT_EQ(window->viewOptions().sampleCount, 10000) << answer;
+        EXPECT_EQ(ViewOf(*window).options().sampleCount, 10000) << answer;
         EXPECT_EQ(Stored("Num of Samples").toInt(), 10000) << answer;
         EXPECT_EQ(redraws->size(), 0) << answer;
     }
@@ -118,10 +121,10 @@ TEST_F(MainWindowSettingsMenuTest, CancelledOrMalformedCountChangesNothingSilent
         control<QAction>("menupoints")->trigger();
     }
     EXPECT_EQ(inputBox.questions.size(), 10u);
-    EXPECT_EQ(window->viewOptions().sampleCount, 10000);
+    EXPECT_EQ(ViewOf(*window).options().sampleCount, 10000);
     EXPECT_EQ(Stored("Num of Samples").toInt(), 10000);
     EXPECT_EQ(redraws->size(), 0);
-    EXPECT_EQ(window->messages().window(), nullptr);
+    EXPECT_EQ(ShownMessageWindow(), nullptr);
     EXPECT_TRUE(picture() == before);
 }
 
@@ -144,7 +147,7 @@ TEST_F(MainWindowSettingsMenuTest, EachSwitchFollowsItsCheckMarkAndIsStored) {
             item->trigger();
             const bool on = (click == 1) != row.initiallyOn;
             EXPECT_EQ(item->isChecked(), on) << row.valueName << " click " << click;
-            EXPECT_EQ(window->viewOptions().*row.field, on ? 1 : 0)
+            EXPECT_EQ(ViewOf(*window).options().*row.field, on ? 1 : 0)
                 << row.valueName << " click " << click;
             EXPECT_EQ(Stored(row.valueName).toInt(), on ? 1 : 0)
                 << row.valueName << " click " << click;
@@ -159,7 +162,7 @@ TEST_F(MainWindowSettingsMenuTest, GridSwitchRedrawsWithAndWithoutTheGrid) {
     EXPECT_EQ(redraws->size(), 1);
     EXPECT_EQ(GridPixels(), 0);
     EXPECT_TRUE(testing_support::ShowsEmptyArea(*window));
-    EXPECT_GT(CountPixels(picture(), window->graphColors().axisColor), 0);
+    EXPECT_GT(CountPixels(picture(), ViewOf(*window).colors().axisColor), 0);
     control<QAction>("menugrid")->trigger();
     EXPECT_EQ(redraws->size(), 2);
     EXPECT_GT(GridPixels(), 0);
@@ -168,7 +171,7 @@ TEST_F(MainWindowSettingsMenuTest, GridSwitchRedrawsWithAndWithoutTheGrid) {
 TEST_F(MainWindowSettingsMenuTest, GridSwitchRedrawsThePlottedGraphsToo) {
     control<QLineEdit>("inputfunc")->setText("x");
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
-    ASSERT_EQ(window->graphList().graphCount(), 1);
+    ASSERT_EQ(ViewOf(*window).graphs().graphCount(), 1);
     const int graphPixels = CountPixels(picture(), Rgb(0x000000));
     ASSERT_GT(graphPixels, 0);
     control<QAction>("menugrid")->trigger();
@@ -187,12 +190,12 @@ TEST_F(MainWindowSettingsMenuTest, SingularSwitchRedraws) {
 
 TEST_F(MainWindowSettingsMenuTest, AspectSwitchedOffKeepsTheRangeAndDoesNotRedraw) {
     CountRedrawsFromNow();
-    const ViewRange before = window->viewRange();
+    const ViewRange before = ViewOf(*window).range();
     const QString storedTop = Stored("y max").toString();
     control<QAction>("menuaspect")->trigger();
-    EXPECT_EQ(window->viewOptions().keepAspect, 0);
-    EXPECT_EQ(window->viewRange().Ymin, before.Ymin);
-    EXPECT_EQ(window->viewRange().Ymax, before.Ymax);
+    EXPECT_EQ(ViewOf(*window).options().keepAspect, 0);
+    EXPECT_EQ(ViewOf(*window).range().Ymin, before.Ymin);
+    EXPECT_EQ(ViewOf(*window).range().Ymax, before.Ymax);
     EXPECT_EQ(Stored("y max").toString(), storedTop);
     EXPECT_EQ(redraws->size(), 0);
 }
@@ -212,7 +215,7 @@ protected:
 
 TEST_F(MainWindowAspectOffTest, AspectSwitchedOnRecomputesStoresAndRedraws) {
     CountRedrawsFromNow();
-    ASSERT_EQ(window->viewRange().Ymax, 9);
+    ASSERT_EQ(ViewOf(*window).range().Ymax, 9);
     ASSERT_FALSE(control<QAction>("menuaspect")->isChecked());
     control<QAction>("menuaspect")->trigger();
     EXPECT_TRUE(control<QAction>("menuaspect")->isChecked());
@@ -222,8 +225,8 @@ TEST_F(MainWindowAspectOffTest, AspectSwitchedOnRecomputesStoresAndRedraws) {
                          control<GraphCanvas>("grafik")->width();
     const auto top = static_cast<float>(-5 + 14 * ratio);
     const auto expected = static_cast<float>(std::floor(static_cast<double>(top) * 100) / 100);
-    EXPECT_EQ(window->viewRange().Ymin, -5);
-    EXPECT_EQ(window->viewRange().Ymax, expected);
+    EXPECT_EQ(ViewOf(*window).range().Ymin, -5);
+    EXPECT_EQ(ViewOf(*window).range().Ymax, expected);
     const QString text = QString::fromStdString(NumberToText(expected, SinglePrecisionDigits));
     EXPECT_EQ(Stored("y max").toString(), text);
     EXPECT_EQ(Stored("y min").toString(), "-5");
@@ -233,23 +236,23 @@ TEST_F(MainWindowAspectOffTest, AspectSwitchedOnRecomputesStoresAndRedraws) {
     // The horizontal axis sits where the new range puts it.
     const QPoint origin = testing_support::PixelOf(*window, 0, 0);
     EXPECT_TRUE(testing_support::PixelIs(picture(), origin.x() / 2, origin.y(),
-                                         window->graphColors().axisColor));
+                                         ViewOf(*window).colors().axisColor));
 }
 
 TEST_F(MainWindowSettingsMenuTest, RandomColourOnPicksTheNextColourWithoutRedrawing) {
     CountRedrawsFromNow();
-    ASSERT_EQ(window->graphColors().nextGraphColor, Rgb(0x000000));
+    ASSERT_EQ(ViewOf(*window).colors().nextGraphColor, Rgb(0x000000));
     control<QAction>("menurandom")->trigger();
-    const ColorValue next = window->graphColors().nextGraphColor;
+    const ColorValue next = ViewOf(*window).colors().nextGraphColor;
     EXPECT_NE(next, Rgb(0x000000)); // one chance in 16.7 million of drawing black again
-    EXPECT_GE(ColorDistance(next, window->graphColors().backColor), 30);
+    EXPECT_GE(ColorDistance(next, ViewOf(*window).colors().backColor), 30);
     EXPECT_EQ(ShownBackground(control<ClickableLabel>("labcgraph")), next);
     EXPECT_EQ(Stored("color graph").toInt(), static_cast<int>(next));
     EXPECT_EQ(redraws->size(), 0);
 
     // Switched off, the last colour stays.
     control<QAction>("menurandom")->trigger();
-    EXPECT_EQ(window->graphColors().nextGraphColor, next);
+    EXPECT_EQ(ViewOf(*window).colors().nextGraphColor, next);
     EXPECT_EQ(Stored("color graph").toInt(), static_cast<int>(next));
     EXPECT_EQ(redraws->size(), 0);
 }
@@ -258,7 +261,7 @@ TEST_F(MainWindowSettingsMenuTest, CtrlGInTheExpressionBoxTogglesTheGrid) {
     ASSERT_NO_FATAL_FAILURE(FocusExpressionBox());
     QTest::keyClick(control<QLineEdit>("inputfunc"), Qt::Key_G, Qt::ControlModifier);
     EXPECT_FALSE(control<QAction>("menugrid")->isChecked());
-    EXPECT_EQ(window->viewOptions().showGrid, 0);
+    EXPECT_EQ(ViewOf(*window).options().showGrid, 0);
     EXPECT_EQ(GridPixels(), 0);
     QTest::keyClick(control<QLineEdit>("inputfunc"), Qt::Key_G, Qt::ControlModifier);
     EXPECT_TRUE(control<QAction>("menugrid")->isChecked());
@@ -272,13 +275,13 @@ TEST_F(MainWindowSettingsMenuTest, CtrlAInTheExpressionBoxTogglesTheAspectNotSel
     control<QLineEdit>("inputfunc")->deselect();
     QTest::keyClick(control<QLineEdit>("inputfunc"), Qt::Key_A, Qt::ControlModifier);
     EXPECT_FALSE(control<QAction>("menuaspect")->isChecked());
-    EXPECT_EQ(window->viewOptions().keepAspect, 0);
+    EXPECT_EQ(ViewOf(*window).options().keepAspect, 0);
     EXPECT_EQ(Stored("Keep Aspect").toInt(), 0);
     EXPECT_FALSE(control<QLineEdit>("inputfunc")->hasSelectedText());
     EXPECT_EQ(control<QLineEdit>("inputfunc")->text(), "x+1");
     QTest::keyClick(control<QLineEdit>("inputfunc"), Qt::Key_A, Qt::ControlModifier);
     EXPECT_TRUE(control<QAction>("menuaspect")->isChecked());
-    EXPECT_EQ(window->viewOptions().keepAspect, 1);
+    EXPECT_EQ(ViewOf(*window).options().keepAspect, 1);
 }
 
 TEST_F(MainWindowSettingsMenuTest, CtrlNAndCtrlRWorkFromTheExpressionBox) {
@@ -287,7 +290,7 @@ TEST_F(MainWindowSettingsMenuTest, CtrlNAndCtrlRWorkFromTheExpressionBox) {
     EXPECT_EQ(inputBox.questions.size(), 1u);
     QTest::keyClick(control<QLineEdit>("inputfunc"), Qt::Key_R, Qt::ControlModifier);
     EXPECT_TRUE(control<QAction>("menurandom")->isChecked());
-    EXPECT_EQ(window->viewOptions().randomColor, 1);
+    EXPECT_EQ(ViewOf(*window).options().randomColor, 1);
 }
 
 } // namespace

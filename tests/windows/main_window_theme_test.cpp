@@ -1,4 +1,5 @@
 #include "support/main_window_fixture.h"
+#include "support/main_window_state.h"
 
 #include "editor/keypad_keys.h"
 #include "support/widget_palette.h"
@@ -9,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,6 +21,8 @@
 
 namespace plotmere {
 namespace {
+
+using namespace testing_support;
 
 class MainWindowThemeTest : public testing_support::MainWindowFixture {
 protected:
@@ -84,22 +88,28 @@ protected:
         control<QAction>("menucolors")->trigger();
     }
 
+    // The theme in force: the stored one's colours ("Original Lite" for a name of no theme).
+    static ColorTheme CurrentTheme() {
+        const QString name = Store().value("Color Theme").toString();
+        ColorTheme theme = FindColorTheme(name).value_or(*FindColorTheme("Original Lite"));
+        theme.themeName = name;
+        return theme;
+    }
+
     void plot(const QString& expression) {
         control<QLineEdit>("inputfunc")->setText(expression);
         QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
     }
 
     QTableWidget* functionGrid() const {
-        return window->functionListWindow()
-                   ? window->functionListWindow()->findChild<QTableWidget*>("Grid1")
-                   : nullptr;
+        return OpenFunctionList() ? OpenFunctionList()->findChild<QTableWidget*>("Grid1") : nullptr;
     }
 };
 
 TEST_F(MainWindowThemeTest, OpensInTheDefaultTheme) {
-    EXPECT_EQ(window->colorTheme().themeName, "Original Lite");
+    EXPECT_EQ(CurrentTheme().themeName, "Original Lite");
     EXPECT_EQ(Store().value("Color Theme").toString(), "Original Lite");
-    expectThemed(window->colorTheme());
+    expectThemed(CurrentTheme());
     EXPECT_EQ(BackgroundOf(control<QWidget>("client")), Rgb(0xD7E6CA));
     EXPECT_EQ(BackgroundOf(control<ClickableLabel>("qplus")), Rgb(0xFFE0C0));
     EXPECT_EQ(BackgroundOf(control<ClickableLabel>("labxmin")), Rgb(0xC0FFC0));
@@ -112,8 +122,8 @@ TEST_F(MainWindowThemeTest, OpensInTheDefaultTheme) {
 TEST_F(MainWindowThemeTest, AStoredThemeColoursTheWindowAtStart) {
     Store().setValue("Color Theme", "Halloween");
     restartWindow();
-    ASSERT_EQ(window->colorTheme().windowBack, Rgb(0x252525));
-    expectThemed(window->colorTheme());
+    ASSERT_EQ(CurrentTheme().windowBack, Rgb(0x252525));
+    expectThemed(CurrentTheme());
 }
 
 // An empty name is no theme: the windows take the default colours, not black on black, and the
@@ -132,8 +142,8 @@ TEST_F(MainWindowThemeTest, ThemeLeavesGraphColoursSwatchesButtonsAndPictureAlon
     const ColorValue swatch = BackgroundOf(control<ClickableLabel>("labcback"));
     const QPalette buttons = control<QPushButton>("Command1")->palette();
     chooseThemes({"Mono Dark"}, "Command1");
-    EXPECT_EQ(window->colorTheme().themeName, "Mono Dark");
-    expectThemed(window->colorTheme());
+    EXPECT_EQ(CurrentTheme().themeName, "Mono Dark");
+    expectThemed(CurrentTheme());
     EXPECT_EQ(picture(), before);
     EXPECT_EQ(BackgroundOf(control<ClickableLabel>("labcback")), swatch);
     EXPECT_EQ(control<QPushButton>("Command1")->palette().color(QPalette::Button),
@@ -142,9 +152,9 @@ TEST_F(MainWindowThemeTest, ThemeLeavesGraphColoursSwatchesButtonsAndPictureAlon
 
 TEST_F(MainWindowThemeTest, CancelGoesBackToTheThemeOfTheOpening) {
     chooseThemes({"Bloods"}, "Command2");
-    EXPECT_EQ(window->colorTheme().themeName, "Original Lite");
+    EXPECT_EQ(CurrentTheme().themeName, "Original Lite");
     EXPECT_EQ(Store().value("Color Theme").toString(), "Original Lite");
-    expectThemed(window->colorTheme());
+    expectThemed(CurrentTheme());
     EXPECT_EQ(BackgroundOf(control<QWidget>("client")), Rgb(0xD7E6CA));
 }
 
@@ -153,7 +163,7 @@ TEST_F(MainWindowThemeTest, SelectKeepsTheLastClickedThemeAcrossARestart) {
     EXPECT_EQ(Store().value("Color Theme").toString(), "Grapes");
     EXPECT_EQ(BackgroundOf(control<QWidget>("client")), Rgb(0x643D87));
     restartWindow();
-    EXPECT_EQ(window->colorTheme().themeName, "Grapes");
+    EXPECT_EQ(CurrentTheme().themeName, "Grapes");
     EXPECT_EQ(BackgroundOf(control<QWidget>("client")), Rgb(0x643D87));
 }
 
@@ -162,9 +172,9 @@ TEST_F(MainWindowThemeTest, FunctionListTogglesAndFollowsTheGraphList) {
     QTableWidget* grid = functionGrid();
     ASSERT_NE(grid, nullptr);
     EXPECT_EQ(grid->rowCount(), 10);
-    EXPECT_EQ(window->functionListWindow()->frameGeometry().left(),
+    EXPECT_EQ(OpenFunctionList()->frameGeometry().left(),
               window->frameGeometry().left() + window->frameGeometry().width());
-    EXPECT_EQ(window->functionListWindow()->frameGeometry().top(), window->frameGeometry().top());
+    EXPECT_EQ(OpenFunctionList()->frameGeometry().top(), window->frameGeometry().top());
 
     plot("X*Sin(5*x)");
     EXPECT_EQ(grid->item(1, 1)->text(), "y=x*sin(5*x)");
@@ -176,9 +186,9 @@ TEST_F(MainWindowThemeTest, FunctionListTogglesAndFollowsTheGraphList) {
     EXPECT_TRUE(grid->item(1, 1) == nullptr || grid->item(1, 1)->text().isEmpty());
 
     QTest::mouseClick(control<QPushButton>("Command5"), Qt::LeftButton);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window->functionListWindow() == nullptr; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return OpenFunctionList() == nullptr; }));
     QTest::mouseClick(control<QPushButton>("Command5"), Qt::LeftButton);
-    EXPECT_NE(window->functionListWindow(), nullptr);
+    EXPECT_NE(OpenFunctionList(), nullptr);
 }
 
 TEST_F(MainWindowThemeTest, EveryThemeClickRecoloursAndRefillsTheOpenFunctionList) {
@@ -186,19 +196,20 @@ TEST_F(MainWindowThemeTest, EveryThemeClickRecoloursAndRefillsTheOpenFunctionLis
     QTest::mouseClick(control<QPushButton>("Command5"), Qt::LeftButton);
     ASSERT_NE(functionGrid(), nullptr);
     chooseThemes({"Bloods"}, "Command1");
-    EXPECT_EQ(BackgroundOf(window->functionListWindow()), Rgb(0x969696));
+    EXPECT_EQ(BackgroundOf(OpenFunctionList()), Rgb(0x969696));
     EXPECT_EQ(BackgroundOf(functionGrid()), Rgb(0xC9083D));
     EXPECT_EQ(functionGrid()->item(1, 1)->text(), "y=x");
 }
 
 TEST_F(MainWindowThemeTest, MinimisingClosesTheFunctionListForGood) {
     QTest::mouseClick(control<QPushButton>("Command5"), Qt::LeftButton);
-    ASSERT_NE(window->functionListWindow(), nullptr);
+    ASSERT_NE(OpenFunctionList(), nullptr);
     window->showMinimized();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window->functionListWindow() == nullptr; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return OpenFunctionList() == nullptr; }));
     window->showNormal();
-    QTest::qWait(50);
-    EXPECT_EQ(window->functionListWindow(), nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->windowState() == Qt::WindowNoState; }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(OpenFunctionList(), nullptr);
 }
 
 TEST_F(MainWindowThemeTest, AboutShowsTheTitleAndClosesWhenTheMainWindowIsActivated) {

@@ -106,7 +106,7 @@ protected:
     QWidget caller;
     QLineEdit* callerInput = nullptr;
     QRect callerFrame;
-    SettingsStore settings;
+    SettingsStore settings{testing_support::TestStoreLocation()};
     FakeInputBox prompt;
     MessageService service{settings, prompt, testing_support::SteppedTiming};
 };

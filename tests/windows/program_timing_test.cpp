@@ -1,6 +1,7 @@
 // The program's own delays. Widget tests step every timer themselves, so these tests pin what
 // the program gets when it passes no timing, as its start routine does.
 #include "settings/settings_store.h"
+#include "support/main_window_state.h"
 #include "support/scripted_color_picker.h"
 #include "support/scripted_input_box.h"
 #include "support/settings_sandbox.h"
@@ -18,6 +19,8 @@
 namespace plotmere {
 namespace {
 
+using namespace testing_support;
+
 TEST(ProgramTimingTest, DefaultsAreTheProgramsDelays) {
     const Timing program;
     EXPECT_EQ(program.resizeTickMs, 200) << "five ticks make the one-second replot";
@@ -27,7 +30,7 @@ TEST(ProgramTimingTest, DefaultsAreTheProgramsDelays) {
 
 class ProgramTimingWindowTest : public testing_support::SettingsSandbox {
 protected:
-    SettingsStore store;
+    SettingsStore store{testing_support::TestStoreLocation()};
     testing_support::ScriptedInputBox inputBox;
     testing_support::ScriptedColorPicker colorPicker;
 };
@@ -43,8 +46,8 @@ TEST_F(ProgramTimingWindowTest, AMainWindowWithoutATimingWaitsAsTheProgramDoes) 
     // An empty expression reports its problem in the message window.
     window.findChild<QLineEdit*>("inputfunc")->clear();
     window.findChild<QPushButton*>("Command2")->click();
-    ASSERT_NE(window.messages().window(), nullptr);
-    const auto* messageTimer = window.messages().window()->findChild<QTimer*>("Timer1");
+    ASSERT_NE(ShownMessageWindow(), nullptr);
+    const auto* messageTimer = ShownMessageWindow()->findChild<QTimer*>("Timer1");
     ASSERT_NE(messageTimer, nullptr);
     EXPECT_TRUE(messageTimer->isActive());
     EXPECT_EQ(messageTimer->interval(), 500);

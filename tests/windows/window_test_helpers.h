@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/main_window_state.h"
+
 #include "support/stepped_timing.h"
 #include "view/drawing_units.h"
 #include "view/graph_area.h"
@@ -50,17 +52,18 @@ inline void RunDelayedReplot(const MainWindow& window) {
 
 // Where the drawing of `window`'s graph area puts the point (x, y), in pixels of its image.
 inline QPoint PixelOf(const MainWindow& window, double x, double y) {
-    const std::int32_t n = UsableSampleCount(window.viewOptions().sampleCount);
+    const std::int32_t n = UsableSampleCount(ViewOf(window).options().sampleCount);
     const QImage& image = window.findChild<GraphCanvas*>("grafik")->image();
     const PixelMapping map(DrawingUnits::ForSampleCount(n), image.width(), image.height());
-    return QPoint(map.column(static_cast<float>(XUnits(x, window.viewRange(), n))),
-                  map.row(static_cast<float>(YUnits(y, window.viewRange()))));
+    return QPoint(map.column(static_cast<float>(XUnits(x, ViewOf(window).range(), n))),
+                  map.row(static_cast<float>(YUnits(y, ViewOf(window).range()))));
 }
 
 // The empty graph area as the window's range, options and colours draw it now.
 inline QImage EmptyAreaFor(const MainWindow& window) {
     QImage expected(window.findChild<GraphCanvas*>("grafik")->image().size(), QImage::Format_RGB32);
-    DrawEmptyGraphArea(expected, window.viewRange(), window.viewOptions(), window.graphColors());
+    DrawEmptyGraphArea(expected, ViewOf(window).range(), ViewOf(window).options(),
+                       ViewOf(window).colors());
     return expected;
 }
 

@@ -2,10 +2,13 @@
 
 #include "engine/evaluator.h"
 #include "engine/number_text.h"
+#include "engine/vocabulary.h"
 
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <stdexcept>
+#include <string>
 
 namespace plotmere {
 
@@ -170,18 +173,19 @@ double ApplyFunction(const std::string& name, double value) {
     if (name == "artanh") {
         return static_cast<double>(std::log((1 + u) / (1 - u)) / 2);
     }
-    // arcoth, the last name of the vocabulary; the caller has checked it.
-    return static_cast<double>(std::log((u + 1) / (u - 1)) / 2);
+    if (name == "arcoth") {
+        return static_cast<double>(std::log((u + 1) / (u - 1)) / 2);
+    }
+    // A function of the vocabulary this reference has no definition of: every test that meets
+    // it fails, rather than checking the evaluator against some other function.
+    throw std::logic_error("the literal interpreter has no definition of " + name);
 }
 
-constexpr const char* FunctionNames[] = {"sqrt",   "abs",    "exp",   "ln",     "log",    "sin",
-                                         "cos",    "tan",    "cot",   "arcsin", "arccos", "arctan",
-                                         "arccot", "sinh",   "cosh",  "tanh",   "coth",   "arsinh",
-                                         "arcosh", "artanh", "arcoth"};
-
+// The engine's vocabulary names the functions (only their names are taken from it; what each
+// computes is defined above).
 bool IsFunctionName(const std::string& token) {
-    for (const char* name : FunctionNames) {
-        if (token == name) {
+    for (const Word& word : Vocabulary) {
+        if (word.arity == 1 && word.text != SignText && word.text == token) {
             return true;
         }
     }
