@@ -1,9 +1,9 @@
-# Thin wrapper around CMake. `make run` starts the plotter, `make test` runs every test,
-# `make bench` runs the benchmarks, `make fuzz` fuzzes the expression engine, `make package`
-# builds the Debian package, `make tsan-test` runs the plotter's threads under ThreadSanitizer,
-# `make format-check` checks the formatting, `make windows-engine-test` cross-builds the engine's
-# tests for Windows and runs them under Wine. Each first installs what is missing
-# (Debian/Ubuntu).
+# Thin wrapper around CMake. `make run` builds and starts the plotter alone, `make test` runs
+# every test, `make bench` runs the benchmarks, `make fuzz` fuzzes the expression engine,
+# `make package` builds the Debian package, `make tsan-test` runs the plotter's threads under
+# ThreadSanitizer, `make format-check` checks the formatting, `make windows-engine-test`
+# cross-builds the engine's tests for Windows and runs them under Wine. Each first installs what
+# it is missing, and only that (Debian/Ubuntu; scripts/install-deps says what each needs).
 BUILD_DIR ?= build
 JOBS ?= 2
 WERROR ?= OFF
@@ -14,19 +14,25 @@ FUZZ_FLAGS ?=
 CONFIGURE = cmake -S . -B $(1) -DPLOTMERE_WERROR=$(WERROR) $(CMAKE_FLAGS)
 
 .PHONY: all deps build run test bench sanitize-test tsan-test format-check fuzz \
-	windows-engine-test package clean
+	windows-engine-test windows-test package clean
 
 all: build
 
 deps:
-	@scripts/install-deps
+	@scripts/install-deps test
 
 build: deps
 	@$(call CONFIGURE,$(BUILD_DIR)) -DCMAKE_BUILD_TYPE=Release -DPLOTMERE_BUILD_TESTS=ON \
 		-DPLOTMERE_BUILD_BENCH=ON >/dev/null
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+# The program alone: neither tests nor benchmarks are configured or built, nor is anything they
+# need installed.
+run:
+	@scripts/install-deps run
+	@$(call CONFIGURE,$(BUILD_DIR)) -DCMAKE_BUILD_TYPE=Release -DPLOTMERE_BUILD_TESTS=OFF \
+		-DPLOTMERE_BUILD_BENCH=OFF >/dev/null
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target plotmere
 	$(BUILD_DIR)/src/plotmere
 
 test: build
@@ -51,14 +57,16 @@ tsan-test: deps
 	TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" $(TSAN_DIR)/tests/plotter_tests
 
 # Every tracked C++ file must be as clang-format (with .clang-format) leaves it.
-format-check: deps
+format-check:
+	@scripts/install-deps format
 	git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
 
 # The engine fuzz target (clang, libFuzzer, ASan, UBSan), FUZZ_RUNS inputs grown from the seed
 # corpus. Fails on any crash, hang, leak or disagreement; the offending input is kept in
 # build-fuzz/findings/. The seeds are copied first, so fuzz/corpus stays as it is.
 FUZZ_DIR = build-fuzz
-fuzz: deps
+fuzz:
+	@scripts/install-deps fuzz
 	@CC=clang CXX=clang++ $(call CONFIGURE,$(FUZZ_DIR)) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DPLOTMERE_BUILD_FUZZER=ON -DPLOTMERE_BUILD_TESTS=OFF -DPLOTMERE_BUILD_BENCH=OFF >/dev/null
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target engine_fuzzer
@@ -73,15 +81,42 @@ fuzz: deps
 # Debian's sources, no Qt), then run under Wine with a Wine prefix of their own in the build
 # directory. Fails when a test fails or none ran.
 WINDOWS_DIR = build-windows
-windows-engine-test: deps
+windows-engine-test:
+	@scripts/install-deps windows
 	@$(call CONFIGURE,$(WINDOWS_DIR)) -DCMAKE_BUILD_TYPE=Release \
 		-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake -DPLOTMERE_ENGINE_ONLY=ON \
 		-DPLOTMERE_GTEST_SOURCE_DIR=/usr/src/googletest >/dev/null
 	cmake --build $(WINDOWS_DIR) -j $(JOBS) --target engine_tests
 	scripts/wine-gtest $(WINDOWS_DIR)/wine-prefix $(WINDOWS_DIR)/tests/engine_tests.exe
 
+# The whole program for 64-bit Windows, against a static Qt cross-built from Debian's own Qt
+# source (scripts/build-qt-windows; built once, then taken from its cache), in the same build
+# directory and Wine prefix as the engine's tests: plotmere.exe, and the plotter and widget
+# tests run under Wine on Qt's offscreen platform with DejaVu's fonts. Then plotmere.exe itself
+# on a private X server with a window manager, driven by wine_e2e_tests of the Linux build.
+# Fails when a test fails or none ran.
+WINDOWS_FONTS = Z:/usr/share/fonts/truetype/dejavu
+windows-test:
+	@scripts/install-deps test windows
+	@qt=$$(scripts/build-qt-windows | tail -n 1) && \
+		$(call CONFIGURE,$(WINDOWS_DIR)) -DCMAKE_BUILD_TYPE=Release \
+		-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake -DPLOTMERE_ENGINE_ONLY=OFF \
+		-DPLOTMERE_GTEST_SOURCE_DIR=/usr/src/googletest -DPLOTMERE_BUILD_BENCH=OFF \
+		-DCMAKE_PREFIX_PATH="$$qt" -DQT_HOST_PATH=/usr \
+		-DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >/dev/null
+	cmake --build $(WINDOWS_DIR) -j $(JOBS) --target plotmere plotter_tests ui_tests
+	scripts/wine-gtest $(WINDOWS_DIR)/wine-prefix $(WINDOWS_DIR)/tests/plotter_tests.exe
+	QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR=$(WINDOWS_FONTS) \
+		scripts/wine-gtest $(WINDOWS_DIR)/wine-prefix $(WINDOWS_DIR)/tests/ui_tests.exe
+	@$(call CONFIGURE,$(BUILD_DIR)) -DCMAKE_BUILD_TYPE=Release -DPLOTMERE_BUILD_TESTS=ON \
+		-DPLOTMERE_BUILD_BENCH=ON >/dev/null
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target wine_e2e_tests
+	PLOTMERE_WINDOWS_PROGRAM=$(WINDOWS_DIR)/src/plotmere.exe \
+		PLOTMERE_WINE_PREFIX=$(WINDOWS_DIR)/wine-prefix $(BUILD_DIR)/tests/e2e/wine_e2e_tests
+
 # The Debian package of the Release build, in $(BUILD_DIR): plotmere_<version>_<arch>.deb.
 package: build
+	@scripts/install-deps package
 	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:

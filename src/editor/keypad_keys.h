@@ -15,8 +15,9 @@ enum class KeyAction {
 
 inline constexpr std::string_view AppendTooltip = "Click to append";
 
-// One key of the on-screen keypad: its control name, caption, what it does, the text it appends
-// (for Append), its cell in the grid of eight columns by five rows and its tooltip.
+// One key of the on-screen keypad: its control name, caption, the text it appends (for
+// Append), its cell in the grid of eight columns by five rows, what it does, its tooltip and,
+// where the caption does not say it in words, the name a screen reader says.
 struct KeypadKey {
     std::string_view name;
     std::string_view caption;
@@ -25,17 +26,33 @@ struct KeypadKey {
     int column;
     KeyAction action = KeyAction::Append;
     std::string_view tooltip = AppendTooltip;
+    std::string_view spoken = {};
 };
 
 inline constexpr std::array KeypadKeys = std::to_array<KeypadKey>({
-    {"qplus", "+", "+", 0, 0},
-    {"qminus", "-", "-", 0, 1},
-    {"qmul", "*", "*", 0, 2},
-    {"qdiv", "/", "/", 0, 3},
-    {"qmod", "%", "%", 0, 4},
-    {"qexpo", "^", "^", 0, 5},
-    {"qlbra", "(", "(", 0, 6},
-    {"qrbra", ")", ")", 0, 7},
+    {.name = "qplus", .caption = "+", .appended = "+", .row = 0, .column = 0, .spoken = "plus"},
+    {.name = "qminus", .caption = "-", .appended = "-", .row = 0, .column = 1, .spoken = "minus"},
+    {.name = "qmul", .caption = "*", .appended = "*", .row = 0, .column = 2, .spoken = "times"},
+    {.name = "qdiv",
+     .caption = "/",
+     .appended = "/",
+     .row = 0,
+     .column = 3,
+     .spoken = "divided by"},
+    {.name = "qmod", .caption = "%", .appended = "%", .row = 0, .column = 4, .spoken = "remainder"},
+    {.name = "qexpo", .caption = "^", .appended = "^", .row = 0, .column = 5, .spoken = "power"},
+    {.name = "qlbra",
+     .caption = "(",
+     .appended = "(",
+     .row = 0,
+     .column = 6,
+     .spoken = "opening bracket"},
+    {.name = "qrbra",
+     .caption = ")",
+     .appended = ")",
+     .row = 0,
+     .column = 7,
+     .spoken = "closing bracket"},
     {"qx", "x", "x", 1, 0},
     {"qa", "a", "a", 1, 1},
     {"qb", "b", "b", 1, 2},
@@ -43,7 +60,7 @@ inline constexpr std::array KeypadKeys = std::to_array<KeypadKey>({
     {"qd", "d", "d", 1, 4},
     {"qe", "e", "e", 1, 5},
     {"qpi", "pi", "pi", 1, 6},
-    {"qnum", "num", "", 1, 7, KeyAction::AskNumber},
+    {"qnum", "num", "", 1, 7, KeyAction::AskNumber, AppendTooltip, "number"},
     {"qsqrt", "sqrt", "sqrt(", 2, 0},
     {"qabs", "abs", "abs(", 2, 1},
     {"qexp", "exp", "exp(", 2, 2},
@@ -66,8 +83,9 @@ inline constexpr std::array KeypadKeys = std::to_array<KeypadKey>({
     {"qartanh", "artanh", "artanh(", 4, 3},
     {"qarcoth", "arcoth", "arcoth(", 4, 4},
     {"qdel", "Del", "", 4, 6, KeyAction::DeleteToken,
-     "Click to delete the last token from the function expression"},
-    {"qclear", "Clear", "", 4, 7, KeyAction::Clear, "Click to clear the function expression"},
+     "Click to delete the last token from the function expression", "delete last token"},
+    {"qclear", "Clear", "", 4, 7, KeyAction::Clear, "Click to clear the function expression",
+     "clear expression"},
 });
 
 // Grid geometry in twips within the expression panel.

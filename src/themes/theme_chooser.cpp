@@ -86,6 +86,7 @@ void ThemeChooser::createControls() {
         auto* entry = new ClickableLabel(EntryCaptions[static_cast<std::size_t>(index)], this);
         entry->setObjectName(QStringLiteral("opcija%1").arg(index));
         entry->setIndent(Twips(60));
+        entry->setChoice(true);
         entry->setGeometry(TwipsRect(EntryLeftTwips[static_cast<std::size_t>(index % 2)],
                                      EntryTopTwips + EntryPitchTwips * (index / 2), EntryWidthTwips,
                                      EntryHeightTwips));
@@ -113,11 +114,14 @@ void ThemeChooser::settheme() {
 
 void ThemeChooser::HighlightCurrentTheme() {
     for (ClickableLabel* entry : opcija) {
-        if (entry->text() == current_.themeName) {
+        const bool current = entry->text() == current_.themeName;
+        if (current) {
             SetColors(entry, current_.rangeBack, current_.rangeText);
         } else {
             SetColors(entry, current_.editBack, current_.editText);
         }
+        // A screen reader reads the current theme as the selected choice.
+        entry->setSelected(current);
     }
 }
 

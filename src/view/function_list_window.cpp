@@ -145,6 +145,8 @@ void FunctionListWindow::showfuncdata() {
         auto* colorCell = new QTableWidgetItem;
         colorCell->setFlags(Qt::ItemIsEnabled);
         colorCell->setBackground(QBrush(ToQColor(graph.graphColor)));
+        // The cell has no text; a screen reader says its colour.
+        colorCell->setData(Qt::AccessibleTextRole, ColorText(graph.graphColor));
         Grid1->setItem(g, ColorColumn, colorCell);
 
         const QString expression = "y=" + QString::fromStdString(graph.expression.expressionText);

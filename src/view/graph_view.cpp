@@ -5,6 +5,7 @@
 #include "view/graph_canvas.h"
 #include "view/natural_ratio.h"
 #include "view/plotter.h"
+#include "widgets/accessible_label.h"
 #include "widgets/fitting_caption.h"
 #include "widgets/twips.h"
 
@@ -177,9 +178,12 @@ void GraphView::SaveAndShowRanges() {
                               {FromTable(XmaxSetting.name), texts[1]},
                               {FromTable(YminSetting.name), texts[2]},
                               {FromTable(YmaxSetting.name), texts[3]}});
-    // A long value ("1.23456E-05") is shown whole in a smaller type rather than cut.
+    // A long value ("1.23456E-05") is shown whole in a smaller type rather than cut. A screen
+    // reader says which end it is ("Xmin, -7").
+    static constexpr std::array<const char*, 4> ends = {"Xmin", "Xmax", "Ymin", "Ymax"};
     for (std::size_t i = 0; i < texts.size(); ++i) {
         ShowFittingCaption(controls_.rangeLabels[i], texts[i]);
+        SetSpokenName(controls_.rangeLabels[i], ends[i], texts[i]);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QString>
 
 #include <cstdint>
 
@@ -33,6 +34,15 @@ constexpr ColorValue ColorFromComponents(int red, int green, int blue) {
 // Only the low 24 bits mean anything; a hand-edited value beyond them keeps just those.
 inline QColor ToQColor(ColorValue c) {
     return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
+
+// RRGGBB, red first, as the tables write colours (FF4040).
+inline QString ColorText(ColorValue c) {
+    return QStringLiteral("%1%2%3")
+        .arg(RedOf(c), 2, 16, QLatin1Char('0'))
+        .arg(GreenOf(c), 2, 16, QLatin1Char('0'))
+        .arg(BlueOf(c), 2, 16, QLatin1Char('0'))
+        .toUpper();
 }
 
 inline ColorValue FromQColor(const QColor& color) {

@@ -34,6 +34,9 @@ const QStringList Disclaimer = {
     QStringLiteral("loss or damage that comes from using it."),
 };
 
+// Below the disclaimer: the terms under which it may be shared.
+const QString Licence = QStringLiteral("Free software under the GNU GPL, version 3 or later.");
+
 // A fixed single border with a close button only, and no taskbar button.
 constexpr Qt::WindowFlags AboutWindowFlags =
     Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
@@ -70,6 +73,7 @@ AboutWindow::AboutWindow(const ColorTheme& theme, const QScreen* screen)
 QString AboutWindow::AboutText() {
     QStringList lines = {appTitle + " v" + appVersion, QString()};
     lines += Disclaimer;
+    lines += Licence;
     return lines.join(LineBreak);
 }
 

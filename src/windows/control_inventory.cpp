@@ -72,6 +72,9 @@ void CreateKeypad(ControlInventory& ui) {
             ui.Frame2, name.toUtf8().constData(), caption,
             {key.column * KeyColumnPitch, KeyTop + key.row * KeyRowPitch, KeyWidth, KeyHeight},
             FromTable(key.tooltip));
+        if (!key.spoken.empty()) {
+            ui.keypad[i]->setAccessibleName(FromTable(key.spoken));
+        }
         ui.keypad[i]->setFrameShape(QFrame::Box);
     }
     for (std::size_t i = 0; i < ui.parameterLabels.size(); ++i) {
@@ -146,6 +149,8 @@ void CreateControls(QMainWindow& window, ControlInventory& ui) {
                                 "Click to select dark background color set");
     ui.labcolorlight = MakeLabel(ui.client, "labcolorlight", "Light", {60, 3000, 495, 195},
                                  "Click to select light background color set");
+    ui.labcolordark->setAccessibleName("dark graph colours");
+    ui.labcolorlight->setAccessibleName("light graph colours");
 
     ui.grafik = new GraphCanvas(ui.client);
     ui.grafik->setObjectName("grafik");
@@ -179,6 +184,11 @@ void CreateControls(QMainWindow& window, ControlInventory& ui) {
     ui.labxzoom = MakeLabel(ui.Frame2, "labxzoom", "Zoom", {2160, 2040, 495, 195});
     ui.labxzoomout = MakeLabel(ui.Frame2, "labxzoomout", "Out", {3240, 1980, 495, 255},
                                "Click to Zoom Out along the X-axis");
+    // "In" and "Out" say their axis only by where they stand.
+    ui.labxzoomin->setAccessibleName("zoom in, x axis");
+    ui.labxzoomout->setAccessibleName("zoom out, x axis");
+    ui.labyzoomin->setAccessibleName("zoom in, y axis");
+    ui.labyzoomout->setAccessibleName("zoom out, y axis");
 
     ui.Text1 = new QLineEdit("Function:   y = ", ui.Frame2);
     ui.Text1->setObjectName("Text1");
@@ -194,6 +204,7 @@ void CreateControls(QMainWindow& window, ControlInventory& ui) {
     ui.inputfunc->setGeometry(TwipsRect(1080, 2400, 5055, 255));
     ui.inputfunc->setMaxLength(std::numeric_limits<int>::max());
     ui.inputfunc->setToolTip(ExpressionTooltip);
+    ui.inputfunc->setAccessibleName("Function: y =");
 
     CreateKeypad(ui);
 

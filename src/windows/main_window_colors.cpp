@@ -1,18 +1,30 @@
 // The graph area's own colours: the four swatches, the "Light" and "Dark" presets and the random
 // colour for the next graph.
+#include "widgets/accessible_label.h"
 #include "widgets/clickable_label.h"
 #include "widgets/widget_colors.h"
 #include "windows/color_picker.h"
 #include "windows/main_window.h"
 
+#include <iterator>
+#include <utility>
+
 namespace plotmere {
 
+// Each swatch shows its colour, and a screen reader says it as RRGGBB.
 void MainWindow::showGraphColors() {
     const GraphColors& colors = graphView_.colors();
-    SetBackground(ui_.labcback, colors.backColor);
-    SetBackground(ui_.labcaxis, colors.axisColor);
-    SetBackground(ui_.labcgraph, colors.nextGraphColor);
-    SetBackground(ui_.labcerr, colors.outOfRangeColor);
+    const std::pair<ClickableLabel*, ColorValue> swatches[] = {
+        {ui_.labcback, colors.backColor},
+        {ui_.labcaxis, colors.axisColor},
+        {ui_.labcgraph, colors.nextGraphColor},
+        {ui_.labcerr, colors.outOfRangeColor}};
+    static constexpr const char* meanings[] = {"background colour", "axis colour",
+                                               "next graph colour", "out of range colour"};
+    for (std::size_t i = 0; i < std::size(swatches); ++i) {
+        SetBackground(swatches[i].first, swatches[i].second);
+        SetSpokenName(swatches[i].first, meanings[i], ColorText(swatches[i].second));
+    }
 }
 
 // A swatch opens the colour dialog on its colour; cancelling keeps the colour, which is stored

@@ -4,6 +4,7 @@
 #include "editor/parameters.h"
 #include "editor/token_editing.h"
 #include "settings/settings_store.h"
+#include "widgets/accessible_label.h"
 #include "widgets/clickable_label.h"
 #include "widgets/fitting_caption.h"
 #include "windows/main_window.h"
@@ -66,9 +67,12 @@ void MainWindow::on_parameterLabel_clicked(int index) {
 
 void MainWindow::RefreshParameters() {
     SaveParameters(store_, parameters_);
-    for (int i = 0; i < ParameterCount; ++i) {
-        ShowFittingCaption(ui_.parameterLabels[static_cast<std::size_t>(i)],
-                           ParameterCaption(i, parameters_[static_cast<std::size_t>(i)]));
+    for (std::size_t i = 0; i < Parameters.size(); ++i) {
+        ShowFittingCaption(ui_.parameterLabels[i],
+                           ParameterCaption(static_cast<int>(i), parameters_[i]));
+        SetSpokenName(ui_.parameterLabels[i],
+                      QStringLiteral("parameter ") + QChar::fromLatin1(Parameters[i].name),
+                      ParameterText(parameters_[i]));
     }
 }
 

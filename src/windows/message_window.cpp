@@ -7,6 +7,7 @@
 #include "windows/app_info.h"
 #include "windows/input_box.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QColor>
 #include <QEvent>
@@ -162,6 +163,11 @@ void MessageWindow::showmessage(QWidget* frm1, const QString& tekst1) {
     Text1->setPlainText(QString(tekst1).replace(LineBreak, "\n"));
     keepAbove(caller);
     show();
+    // A screen reader announces the message as an alert.
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+    QAccessibleEvent name(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&name);
     if (caller != nullptr) {
         caller->activateWindow();
     }

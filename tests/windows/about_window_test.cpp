@@ -55,7 +55,7 @@ protected:
     QPlainTextEdit* text = nullptr;
 };
 
-TEST_F(AboutWindowTest, ShowsTitleVersionAndSixLinesOfDisclaimer) {
+TEST_F(AboutWindowTest, ShowsTitleVersionSixLinesOfDisclaimerAndTheLicence) {
     Show();
     EXPECT_EQ(about->objectName(), "Form10");
     EXPECT_EQ(about->windowTitle(), "About Veldrake Plotmere");
@@ -69,12 +69,13 @@ TEST_F(AboutWindowTest, ShowsTitleVersionAndSixLinesOfDisclaimer) {
     EXPECT_EQ(text->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
 
     const QStringList lines = text->toPlainText().split('\n');
-    ASSERT_EQ(lines.size(), 8);
+    ASSERT_EQ(lines.size(), 9);
     EXPECT_EQ(lines[0], "Veldrake Plotmere v1.11");
     EXPECT_EQ(lines[1], "");
     for (int line = 2; line < 8; ++line) {
         EXPECT_FALSE(lines[line].trimmed().isEmpty()) << line;
     }
+    EXPECT_EQ(lines[8], "Free software under the GNU GPL, version 3 or later.");
     EXPECT_EQ(AboutWindow::AboutText().split("\r\n"), lines);
 }
 
