@@ -52,7 +52,8 @@ void PlotWorkers::run(std::size_t blockCount, const ProduceStep& produce,
         return;
     }
     const std::lock_guard turn(runTurn_);
-    Job job{blockCount, &produce, {}, 0, 0, std::vector<std::size_t>(slotCount_, NoBlock)};
+    Job job{blockCount, &produce, {}, std::fegetround(), 0, 0,
+            std::vector<std::size_t>(slotCount_, NoBlock)};
     std::fegetenv(&job.environment);
 
     std::unique_lock lock(mutex_);
@@ -93,6 +94,7 @@ void PlotWorkers::produceNextBlock(Job& job, std::unique_lock<std::mutex>& lock,
     const bool onHelper = thread != 0;
     if (onHelper) {
         std::fesetenv(&job.environment);
+        std::fesetround(job.rounding);
     }
     produce(block, slot, thread);
     lock.lock();

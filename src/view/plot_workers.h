@@ -61,6 +61,7 @@ private:
         std::size_t blockCount;
         const ProduceStep* produce;
         std::fenv_t environment;
+        int rounding; // also on its own: MinGW-w64's fesetenv leaves the SSE rounding alone
         std::size_t nextBlock = 0; // the first block nobody has taken yet
         std::size_t consumedBlocks = 0;
         std::vector<std::size_t> producedBlock; // per slot: the block ready in it, or NoBlock

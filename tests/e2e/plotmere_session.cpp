@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 namespace plotmere::e2e {
 
@@ -27,7 +28,12 @@ bool SameColor(QRgb a, QRgb b) {
 } // namespace
 
 PlotmereSession::PlotmereSession(double scaleFactor)
-    : scale_(scaleFactor) {}
+    : scale_(scaleFactor)
+    , launch_{PLOTMERE_EXECUTABLE, {}, {}} {}
+
+PlotmereSession::PlotmereSession(ProgramLaunch launch)
+    : scale_(1.0)
+    , launch_(std::move(launch)) {}
 
 PlotmereSession::~PlotmereSession() {
     if (running()) {
@@ -83,12 +89,15 @@ bool PlotmereSession::start(QRgb backColor) {
     if (scale_ != 1.0) {
         environment.insert("QT_SCALE_FACTOR", QString::number(scale_));
     }
+    for (const auto& [name, value] : launch_.environment) {
+        environment.insert(name, value);
+    }
     process_ = std::make_unique<QProcess>();
     process_->setProcessEnvironment(environment);
     process_->setProcessChannelMode(QProcess::MergedChannels);
-    process_->start(PLOTMERE_EXECUTABLE, QStringList());
+    process_->start(launch_.program, launch_.arguments);
     if (!process_->waitForStarted(10000)) {
-        ADD_FAILURE() << "cannot start " << PLOTMERE_EXECUTABLE << ": "
+        ADD_FAILURE() << "cannot start " << launch_.program.toStdString() << ": "
                       << process_->errorString().toStdString();
         return false;
     }

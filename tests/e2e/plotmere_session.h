@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QVariant>
 
@@ -18,12 +19,21 @@ namespace plotmere::e2e {
 
 using Settings = std::vector<std::pair<QString, QVariant>>;
 
+// Another way to start the program than the Linux build's own executable: the Windows build
+// under Wine, with the environment that needs.
+struct ProgramLaunch {
+    QString program;
+    QStringList arguments;
+    std::vector<std::pair<QString, QString>> environment;
+};
+
 // The real program, started as a person starts it, with its own settings folder: its main
 // window found on the screen, its graph area located by its pixels, its controls reached by
 // the layout's twips positions. Restarting keeps the settings folder.
 class PlotmereSession {
 public:
     explicit PlotmereSession(double scaleFactor = 1.0);
+    explicit PlotmereSession(ProgramLaunch launch);
     ~PlotmereSession();
 
     // Written into the settings file before the program starts, as if stored by an earlier run.
@@ -76,6 +86,7 @@ private:
     QPoint clientPointFromLogical(double x, double y) const;
 
     double scale_;
+    ProgramLaunch launch_;
     QTemporaryDir configHome_;
     std::unique_ptr<QProcess> process_;
     WindowId mainWindow_ = 0;

@@ -1,5 +1,9 @@
 // Entry point of the widget tests: Qt's offscreen platform unless another one is asked for,
-// and a settings store in a fresh temporary folder, never the user's own.
+// and a settings store of the process's own (a fresh temporary folder, on Windows a registry
+// key removed at the end), never the user's own.
+#include "support/test_store.h"
+#include "windows/accessibility.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -54,6 +58,9 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", DesktopSizedOffscreenPlatform(*configHome));
     }
     QApplication app(argc, argv);
+    plotmere::InstallAccessibility();
     testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    plotmere::testing_support::RemoveTestStore();
+    return result;
 }

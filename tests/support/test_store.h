@@ -25,4 +25,14 @@ inline QSettings TestStore() {
     return QSettings(TestStoreLocation(), QSettings::NativeFormat);
 }
 
+// Removes the process's registry key once its tests have run (elsewhere the temporary folder
+// that holds the file goes with the process).
+inline void RemoveTestStore() {
+#ifdef Q_OS_WIN
+    QSettings software(QStringLiteral("HKEY_CURRENT_USER\\Software"), QSettings::NativeFormat);
+    software.remove(TestStoreLocation().section(QLatin1Char('\\'), 2));
+    software.sync();
+#endif
+}
+
 } // namespace plotmere::testing_support
