@@ -2,8 +2,10 @@
 # every test, `make bench` runs the benchmarks, `make fuzz` fuzzes the expression engine,
 # `make package` builds the Debian package, `make tsan-test` runs the plotter's threads under
 # ThreadSanitizer, `make format-check` checks the formatting, `make windows-engine-test`
-# cross-builds the engine's tests for Windows and runs them under Wine. Each first installs what
-# it is missing, and only that (Debian/Ubuntu; scripts/install-deps says what each needs).
+# cross-builds the engine's tests for Windows and runs them under Wine, `make windows-test` does
+# the same for the whole program and its plotter, widget and end-to-end tests, `make
+# windows-package` zips plotmere.exe for Windows users. Each first installs what it is missing,
+# and only that (Debian/Ubuntu; scripts/install-deps says what each needs).
 BUILD_DIR ?= build
 JOBS ?= 2
 WERROR ?= OFF
@@ -14,7 +16,7 @@ FUZZ_FLAGS ?=
 CONFIGURE = cmake -S . -B $(1) -DPLOTMERE_WERROR=$(WERROR) $(CMAKE_FLAGS)
 
 .PHONY: all deps build run test bench sanitize-test tsan-test format-check fuzz \
-	windows-engine-test windows-test package clean
+	windows-engine-test windows-test windows-package package clean
 
 all: build
 
@@ -91,19 +93,22 @@ windows-engine-test:
 
 # The whole program for 64-bit Windows, against a static Qt cross-built from Debian's own Qt
 # source (scripts/build-qt-windows; built once, then taken from its cache), in the same build
-# directory and Wine prefix as the engine's tests: plotmere.exe, and the plotter and widget
-# tests run under Wine on Qt's offscreen platform with DejaVu's fonts. Then plotmere.exe itself
-# on a private X server with a window manager, driven by wine_e2e_tests of the Linux build.
-# Fails when a test fails or none ran.
-WINDOWS_FONTS = Z:/usr/share/fonts/truetype/dejavu
+# directory as the engine's tests.
+WINDOWS_PROGRAM_CONFIGURE = qt=$$(scripts/build-qt-windows | tail -n 1) && \
+	$(call CONFIGURE,$(WINDOWS_DIR)) -DCMAKE_BUILD_TYPE=Release \
+	-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake -DPLOTMERE_ENGINE_ONLY=OFF \
+	-DPLOTMERE_GTEST_SOURCE_DIR=/usr/src/googletest -DPLOTMERE_BUILD_BENCH=OFF \
+	-DCMAKE_PREFIX_PATH="$$qt" -DQT_HOST_PATH=/usr \
+	-DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >/dev/null
+
+# plotmere.exe with the plotter and widget tests, run under Wine on Qt's offscreen platform with
+# DejaVu's fonts in the engine tests' Wine prefix; then plotmere.exe itself on a private X
+# server with a window manager, driven by wine_e2e_tests of the Linux build. Fails when a test
+# fails or none ran.
+WINDOWS_FONTS = Z:/usr/share/fonts/truetype/liberation2
 windows-test:
 	@scripts/install-deps test windows
-	@qt=$$(scripts/build-qt-windows | tail -n 1) && \
-		$(call CONFIGURE,$(WINDOWS_DIR)) -DCMAKE_BUILD_TYPE=Release \
-		-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake -DPLOTMERE_ENGINE_ONLY=OFF \
-		-DPLOTMERE_GTEST_SOURCE_DIR=/usr/src/googletest -DPLOTMERE_BUILD_BENCH=OFF \
-		-DCMAKE_PREFIX_PATH="$$qt" -DQT_HOST_PATH=/usr \
-		-DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >/dev/null
+	@$(WINDOWS_PROGRAM_CONFIGURE)
 	cmake --build $(WINDOWS_DIR) -j $(JOBS) --target plotmere plotter_tests ui_tests
 	scripts/wine-gtest $(WINDOWS_DIR)/wine-prefix $(WINDOWS_DIR)/tests/plotter_tests.exe
 	QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR=$(WINDOWS_FONTS) \
@@ -112,7 +117,15 @@ windows-test:
 		-DPLOTMERE_BUILD_BENCH=ON >/dev/null
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target wine_e2e_tests
 	PLOTMERE_WINDOWS_PROGRAM=$(WINDOWS_DIR)/src/plotmere.exe \
-		PLOTMERE_WINE_PREFIX=$(WINDOWS_DIR)/wine-prefix $(BUILD_DIR)/tests/e2e/wine_e2e_tests
+		PLOTMERE_WINE_PREFIX=$(WINDOWS_DIR)/wine-prefix-e2e $(BUILD_DIR)/tests/e2e/wine_e2e_tests
+
+# The download for Windows users: build-windows/plotmere-<version>-win64.zip, one folder with
+# the static, stripped plotmere.exe, README-windows.txt and LICENSE.
+windows-package:
+	@scripts/install-deps windows
+	@$(WINDOWS_PROGRAM_CONFIGURE)
+	cmake --build $(WINDOWS_DIR) -j $(JOBS) --target plotmere
+	cd $(WINDOWS_DIR) && cpack -G ZIP
 
 # The Debian package of the Release build, in $(BUILD_DIR): plotmere_<version>_<arch>.deb.
 package: build

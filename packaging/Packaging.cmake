@@ -2,8 +2,10 @@
 # and linked into it; tests and benchmarks stay in the build tree.
 #   Linux:   bin/plotmere, a desktop entry, icons, AppStream metainfo, a manual page, the
 #            changelog and the copyright file; `cpack -G DEB` (make package).
-#   Windows: bin/plotmere.exe, with the Qt libraries and plugins windeployqt copies beside it
-#            when Qt is a shared one; `cpack -G ZIP`.
+#   Windows: plotmere.exe at the top of the folder, a short text on starting it and the
+#            licence, with the Qt libraries and plugins windeployqt copies beside it when Qt is
+#            a shared one (a static Qt is inside the program); `cpack -G ZIP` (make
+#            windows-package) zips that folder as plotmere-<version>-win64.zip.
 include(GNUInstallDirs)
 
 set(PLOTMERE_HOMEPAGE "https://plotmere.veldrake.org/"
@@ -12,7 +14,13 @@ set(PLOTMERE_PACKAGE_MAINTAINER
     "Veldrake Plotmere maintainers <maintainers@plotmere.veldrake.org>"
     CACHE STRING "Maintainer line of the Debian package")
 
-install(TARGETS plotmere RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# A Windows user unpacks a folder and double-clicks the program in it, so it is not hidden in bin.
+if(WIN32)
+  set(PLOTMERE_PROGRAM_DIR .)
+else()
+  set(PLOTMERE_PROGRAM_DIR ${CMAKE_INSTALL_BINDIR})
+endif()
+install(TARGETS plotmere RUNTIME DESTINATION ${PLOTMERE_PROGRAM_DIR})
 
 if(UNIX AND NOT APPLE)
   set(PLOTMERE_PACKAGING ${CMAKE_CURRENT_LIST_DIR})
@@ -63,7 +71,7 @@ if(WIN32)
     install(CODE "
       execute_process(
         COMMAND \"${PLOTMERE_WINDEPLOYQT}\" --no-translations
-                \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:plotmere>\"
+                \"\${CMAKE_INSTALL_PREFIX}/${PLOTMERE_PROGRAM_DIR}/$<TARGET_FILE_NAME:plotmere>\"
         COMMAND_ERROR_IS_FATAL ANY)
     ")
   endif()

@@ -21,10 +21,13 @@ namespace {
 // meets, so that a window beside the main window would not fit. The tests run on a common
 // desktop instead: a 1920 x 1080 screen, the primary one, with a second screen to its right,
 // where a main window can stand whose secondary windows must follow it. Tests about the
-// screens' edges read their sizes from the screens.
+// screens' edges read their sizes from the screens. The platform's arguments are separated by
+// colons, so the file is named relative to its folder, which is the current one while the
+// application starts (a Windows path would break at its drive letter).
+constexpr char ScreensFile[] = "offscreen-screen.json";
+
 QByteArray DesktopSizedOffscreenPlatform(const QTemporaryDir& folder) {
-    const QString path = folder.filePath("offscreen-screen.json");
-    QFile config(path);
+    QFile config(folder.filePath(ScreensFile));
     if (!config.open(QIODevice::WriteOnly) ||
         config.write(R"({"screens": [{"name": "desktop", "x": 0, "y": 0,)"
                      R"( "width": 1920, "height": 1080},)"
@@ -32,7 +35,7 @@ QByteArray DesktopSizedOffscreenPlatform(const QTemporaryDir& folder) {
                      R"( "width": 1280, "height": 1024}]})") < 0) {
         return "offscreen";
     }
-    return "offscreen:configfile=" + path.toLocal8Bit();
+    return QByteArray("offscreen:configfile=") + ScreensFile;
 }
 
 // The store flushes every change to disk, dozens of times for each window a test starts. In a
@@ -57,7 +60,10 @@ int main(int argc, char* argv[]) {
     if (platform.isEmpty() || platform == "offscreen") {
         qputenv("QT_QPA_PLATFORM", DesktopSizedOffscreenPlatform(*configHome));
     }
+    const QString startFolder = QDir::currentPath();
+    QDir::setCurrent(configHome->path());
     QApplication app(argc, argv);
+    QDir::setCurrent(startFolder);
     plotmere::InstallAccessibility();
     testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
