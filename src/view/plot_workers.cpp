@@ -52,8 +52,11 @@ void PlotWorkers::run(std::size_t blockCount, const ProduceStep& produce,
         return;
     }
     const std::lock_guard turn(runTurn_);
-    Job job{blockCount, &produce, {}, std::fegetround(), 0, 0,
-            std::vector<std::size_t>(slotCount_, NoBlock)};
+    Job job{.blockCount = blockCount,
+            .produce = &produce,
+            .environment = {},
+            .rounding = std::fegetround(),
+            .producedBlock = std::vector<std::size_t>(slotCount_, NoBlock)};
     std::fegetenv(&job.environment);
 
     std::unique_lock lock(mutex_);

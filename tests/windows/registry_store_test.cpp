@@ -16,8 +16,8 @@
 
 #include <cstring>
 #include <map>
-#include <ostream>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -40,15 +40,15 @@ struct RegistryValue {
 };
 
 std::ostream& operator<<(std::ostream& out, const RegistryValue& value) {
-    return out << "type " << value.type << ", " << value.byteSize << " bytes, text \""
-               << value.text << "\", number " << value.number;
+    return out << "type " << value.type << ", " << value.byteSize << " bytes, text \"" << value.text
+               << "\", number " << value.number;
 }
 
 class RegistryKey {
 public:
     explicit RegistryKey(const std::string& path) {
-        opened_ = RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ | KEY_WRITE,
-                                &key_) == ERROR_SUCCESS;
+        opened_ = RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ | KEY_WRITE, &key_) ==
+                  ERROR_SUCCESS;
     }
     ~RegistryKey() {
         if (opened_) {

@@ -86,10 +86,11 @@ protected:
     }
 
     PlotmereSession session() const {
-        return PlotmereSession(ProgramLaunch{
-            wine_,
-            {program_},
-            {{"WINEPREFIX", prefix_}, {"WINEDEBUG", "-all"}, {"WINEDLLOVERRIDES", "mscoree,mshtml="}}});
+        return PlotmereSession(ProgramLaunch{wine_,
+                                             {program_},
+                                             {{"WINEPREFIX", prefix_},
+                                              {"WINEDEBUG", "-all"},
+                                              {"WINEDLLOVERRIDES", "mscoree,mshtml="}}});
     }
 
     QString program_;
@@ -132,10 +133,10 @@ TEST_F(WineEndToEndTest, TheWindowsProgramDrawsShowsAMessageAndStoresItsPlacemen
     // Wine's file names the key as the registry does, with its backslash doubled.
     const QString stored = storedKey("Software\\\\Veldrake Plotmere");
     ASSERT_FALSE(stored.isEmpty()) << "no key Software\\Veldrake Plotmere in user.reg";
-    for (const char* value : {"\"Window Left\"=dword:", "\"Window Top\"=dword:",
-                              "\"Window Width\"=dword:", "\"Window Height\"=dword:",
-                              "\"x min\"=\"-7\"", "\"function 1\"=\"2*sin(x)\"",
-                              "\"Keep Aspect\"=dword:00000000"}) {
+    for (const char* value :
+         {"\"Window Left\"=dword:", "\"Window Top\"=dword:", "\"Window Width\"=dword:",
+          "\"Window Height\"=dword:", "\"x min\"=\"-7\"", "\"function 1\"=\"2*sin(x)\"",
+          "\"Keep Aspect\"=dword:00000000"}) {
         EXPECT_TRUE(stored.contains(value)) << value << " missing in\n" << stored.toStdString();
     }
     EXPECT_TRUE(storedKey("Software\\\\Veldrake Plotmere\\\\OrganizationDefaults").isEmpty());
