@@ -1,16 +1,14 @@
 // On Windows the settings are values of one registry key: what a first run leaves there, read
 // back with the registry's own interface (as another program, or regedit, sees it), and values
 // another program put there, read by the program.
+#include "support/first_run_values.h"
 #include "support/main_window_fixture.h"
 #include "support/main_window_state.h"
 #include "windows/window_test_helpers.h"
 
 #ifdef Q_OS_WIN
 
-#include <QAction>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 
 #include <windows.h>
 
@@ -131,12 +129,7 @@ using RegistryFirstRunTest = MainWindowFixture;
 
 TEST_F(RegistryFirstRunTest, TextsAreRegSzAndIntegersRegDwordInTheKeyItself) {
     RunDelayedReplot(*window);
-    for (const char* item : {"menuexample1", "menuexample2", "menuexample3"}) {
-        control<QAction>(item)->trigger();
-    }
-    control<QLineEdit>("inputfunc")->clear();
-    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
-    ASSERT_EQ(ShownMessage(), "Function expression is empty.");
+    ASSERT_EQ(UseTheValuesReadLater(*window), "Function expression is empty.");
 
     const RegistryKey key(TestKeyPath());
     ASSERT_TRUE(key.opened()) << TestKeyPath();

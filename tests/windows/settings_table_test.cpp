@@ -1,6 +1,7 @@
 // The whole store after a first run, value by value, against the table of every stored value:
 // its names, and the defaults a first run writes. The table is written out here on its own, not
 // taken from the program's rows, so that a row that changes its name or default shows.
+#include "support/first_run_values.h"
 #include "support/main_window_fixture.h"
 #include "support/main_window_state.h"
 #include "windows/window_test_helpers.h"
@@ -8,11 +9,8 @@
 #include "engine/number_text.h"
 #include "widgets/window_geometry.h"
 
-#include <QAction>
 #include <QCoreApplication>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QPushButton>
 
 #include <map>
 
@@ -25,14 +23,7 @@ using SettingsTableTest = MainWindowFixture;
 
 TEST_F(SettingsTableTest, AFirstRunStoresEveryValueOfTheTableWithItsDefault) {
     RunDelayedReplot(*window);
-    // The examples are read at their first use, the message duration when a message first
-    // shows.
-    for (const char* item : {"menuexample1", "menuexample2", "menuexample3"}) {
-        control<QAction>(item)->trigger();
-    }
-    control<QLineEdit>("inputfunc")->clear();
-    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
-    ASSERT_EQ(ShownMessage(), "Function expression is empty.");
+    ASSERT_EQ(UseTheValuesReadLater(*window), "Function expression is empty.");
 
     // The values the window measures: its outer size, and the top that the natural aspect
     // ratio gives the default range on its graph area.
